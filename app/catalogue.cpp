@@ -1,0 +1,153 @@
+#include "catalogue.h"
+
+namespace shell {
+
+namespace {
+
+using density::MsgKey;
+
+struct Entry {
+    MsgKey key;
+    const char* russian;
+    const char* english;
+};
+
+// Leading and trailing blanks are part of the texts.
+const Entry kEntries[] = {
+    {MsgKey::MsgCaptionAttention, "Внимание!",
+     "Attention!"},
+    {MsgKey::MsgTempUnitsError, "Ошибка при конвертации единиц температуры",
+     "Error when converting temperature units"},
+    {MsgKey::MsgDensityEmpty, "Поле *Плотность (кг/м3)* должно быть заполнено",
+     "Field *Density (kg/m3)* must be filled"},
+    {MsgKey::MsgDensityInvalid, "Неверное значение поля *Плотность (кг/м3)*",
+     "Invalid value of field *Density (kg/m3)*"},
+    {MsgKey::MsgTempEmpty, "Поле *Температура* должно быть заполнено",
+     "Field *Temperature* must be filled"},
+    {MsgKey::MsgTempInvalid, "Неверное значение поля *Температура*",
+     "Invalid value of field *Temperature*"},
+    {MsgKey::MsgDensity20OutOfTable, "Плотность при 20°C вышла за пределы таблицы",
+     "Density (20°C) is out of the table"},
+    {MsgKey::MsgHydrometerOutOfTable, "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
+     "Density (areometer) is out of the table : 500 - 1090 kg/m3"},
+    {MsgKey::MsgCaptionError, "Ошибка",
+     "Error"},
+    {MsgKey::MsgDensity20Empty, "Поле *Плотность при 20°C (кг/м3)* должно быть заполнено",
+     "Field *Density 20°C (kg/m3)* must be filled"},
+    {MsgKey::MsgDensity20Invalid, "Неверное значение поля *Плотность при 20°C (кг/м3)*",
+     "Invalid value of field *Density 20°C (kg/m3)*"},
+    {MsgKey::MsgVolumeEmpty, "Поле *Объем* должно быть заполнено",
+     "Field *Volume* must be filled"},
+    {MsgKey::MsgVolumeInvalid, "Неверное значение поля *Объем*",
+     "Invalid value of field *Volume*"},
+    {MsgKey::MsgVolumeNotPositive, "Значение поля *Объем* должно быть больше нуля",
+     "Value of field *Volume* must be above zero"},
+    {MsgKey::MsgTankTempEmpty, "Поле *Температура в танке* должно быть заполнено",
+     "Field *Temperature in tank* must be filled"},
+    {MsgKey::MsgTankTempInvalid, "Неверное значение поля *Температура в танке*",
+     "Invalid value of field *Temperature in tank*"},
+    {MsgKey::MsgPressureEmpty, "Поле *Избыточное давление* должно быть заполнено",
+     "Field *Excessive pressure* must be filled"},
+    {MsgKey::MsgPressureInvalid, "Неверное значение поля *Избыточное давление*",
+     "Invalid value of field *Excessive pressure*"},
+    {MsgKey::MsgPressureOutOfRange, "Избыточное давление вышло за пределы диапазона",
+     "Excessive pressure is out of range"},
+    {MsgKey::TextActualDensityLabel, "Плотность фактическая (кг/м3)",
+     "Actual density (kg/m3)"},
+    {MsgKey::MsgMassEmpty, "Поле *Масса* должно быть заполнено",
+     "Field *Mass* must be filled"},
+    {MsgKey::MsgMassInvalid, "Неверное значение поля *Масса*",
+     "Invalid value of field *Mass*"},
+    {MsgKey::MsgMassNotPositive, "Значение поля *Масса* должно быть больше нуля",
+     "Value of field *Mass* must be above zero"},
+    {MsgKey::MsgDensity15Empty, "Поле *Плотность при 15°C (кг/м3)* должно быть заполнено",
+     "Field *Density 15°C (kg/m3)* must be filled"},
+    {MsgKey::MsgDensity15Invalid, "Неверное значение поля *Плотность при 15°C (кг/м3)*",
+     "Invalid value of field *Density 15°C (kg/m3)*"},
+    {MsgKey::MsgDensity15OutOfTable, "Плотность при 15°C вышла за пределы таблицы : 610-1170 кг/м3",
+     "Density (15°C) is out of the table : 610-1170 kg/m3"},
+    {MsgKey::MsgGostToApiError, "Ошибка при конвертации плотности по ГОСТ в плотность по API",
+     "Error when converting density from GOST to API"},
+    {MsgKey::MsgApiToGostError, "Ошибка при конвертации плотности по API в плотность по ГОСТ",
+     "Error when converting density from API to GOST"},
+    {MsgKey::MsgVolumeUnitsError, "Ошибка при конвертации единиц объема",
+     "Error when converting volume units"},
+    {MsgKey::MsgPressureUnitsError, "Ошибка при конвертации единиц давления",
+     "Error when converting pressure units"},
+    {MsgKey::MsgTempOutOfTable, "Температура вышла за пределы таблицы",
+     "Temperature is out of the table"},
+    {MsgKey::TextUnitCubicMetre, "м3",
+     "m3"},
+    {MsgKey::MsgActualDensityOutOfTable, "Фактическая плотность вышла за пределы таблицы",
+     "Actual density is out of the table"},
+    {MsgKey::MsgDensityOutOfTable, "Плотность вышла за пределы таблицы",
+     "Density is out of the table"},
+    {MsgKey::TextActualDensityError, "Плотность фактическая (кг/м3) : ошибка",
+     "Actual density (kg/m3) : error"},
+    {MsgKey::TextUnitKgPerM3, "кг/м3",
+     "kg/m3"},
+    {MsgKey::TextUnitKgPerCm2, "кг/см2",
+     "kg/cm2"},
+    {MsgKey::MsgApiEmpty, "Поле *Плотность по API при 60°F (град.)* должно быть заполнено",
+     "Field *API Gravity 60°F* must be filled"},
+    {MsgKey::MsgApiInvalid, "Неверное значение поля *Плотность по API при 60°F (град.)*",
+     "Invalid value of field *API Gravity 60°F*"},
+    {MsgKey::MsgApiOutOfRange, "Плотность по API вышла за пределы таблицы : 0 - 99",
+     "API Gravity 60°F is out of range : 0 - 99"},
+    {MsgKey::MsgFilePrefix, "Файл ",
+     "File "},
+    {MsgKey::MsgFileNotFoundSuffix, " не найден. Проверьте его наличие в папке программы.",
+     " not found. Check the file exists."},
+    {MsgKey::HintClickToCalculate, "Нажмите для вычисления",
+     "Click to calculate"},
+    {MsgKey::HintUnlockWithCheckbox, "Разблокируйте чек-боксом справа",
+     "Use the checkbox to unlock the button"},
+    {MsgKey::TextLoadedFilePrefix, "  Загружен файл - ",
+     "  Open file - "},
+    {MsgKey::TextReloadAfterSave, " Перезагрузите программу после сохранения",
+     " Reload the program after saving"},
+    {MsgKey::MsgCalcError, "Ошибка при вычислении плотности : проверьте входные параметры",
+     "Error when calculating density : check input data"},
+    {MsgKey::HelpLanguagePrefix, "",
+     "eng\\"},
+    {MsgKey::MsgNoTableRow, "В таблице ГОСТ 3900-85 нет строки для этой температуры",
+     "The GOST 3900-85 table has no row for this temperature"},
+};
+
+static_assert(sizeof kEntries / sizeof kEntries[0] == density::kMsgKeyCount, "every key has its texts");
+
+}  // namespace
+
+void MessageCatalogue::fill(UiLanguage language)
+{
+    for (const Entry& e : kEntries)
+        m_texts[static_cast<int>(e.key)] = language == UiLanguage::English ? e.english : e.russian;
+    m_language = language;
+    m_filled = true;
+}
+
+const std::string& MessageCatalogue::text(density::MsgKey key) const
+{
+    return m_texts[static_cast<int>(key)];
+}
+
+std::string MessageCatalogue::render(const density::Message::Piece& piece) const
+{
+    return piece.isKey ? text(piece.key) : piece.text;
+}
+
+std::string MessageCatalogue::render(const density::Message& message) const
+{
+    std::string out;
+    for (const density::Message::Piece& piece : message.pieces())
+        out += render(piece);
+    return out;
+}
+
+MessageCatalogue& catalogue()
+{
+    static MessageCatalogue instance;
+    return instance;
+}
+
+}  // namespace shell

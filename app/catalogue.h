@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "density/messages.h"
+
+// The language-dependent message, hint and unit texts, one language at a time.
+namespace shell {
+
+enum class UiLanguage { Russian = 1, English = 2 };
+
+class MessageCatalogue {
+public:
+    // Puts the texts of the language into every entry at once.
+    void fill(UiLanguage language);
+    UiLanguage language() const { return m_language; }
+    bool filled() const { return m_filled; }
+
+    // The entry's current text (UTF-8); empty before the first fill.
+    const std::string& text(density::MsgKey key) const;
+    // The message with its pieces joined.
+    std::string render(const density::Message& message) const;
+    std::string render(const density::Message::Piece& piece) const;
+
+private:
+    std::string m_texts[density::kMsgKeyCount];
+    UiLanguage m_language = UiLanguage::Russian;
+    bool m_filled = false;
+};
+
+// The one catalogue of the program.
+MessageCatalogue& catalogue();
+
+}  // namespace shell

@@ -1,0 +1,60 @@
+#include "message_box.h"
+
+#include <QApplication>
+
+#include "catalogue.h"
+
+namespace shell {
+
+namespace {
+
+BoxResponder& responder()
+{
+    static BoxResponder instance;
+    return instance;
+}
+
+QString fromCatalogue(density::MsgKey key)
+{
+    return QString::fromStdString(catalogue().text(key));
+}
+
+}  // namespace
+
+QMessageBox::StandardButton showBox(QWidget* parent, const BoxRequest& request)
+{
+    if (responder())
+        return responder()(request);
+    QMessageBox box(request.icon, request.caption, request.text, request.buttons, parent);
+    box.setDefaultButton(request.defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void setBoxResponder(BoxResponder r)
+{
+    responder() = std::move(r);
+}
+
+void showAttention(QWidget* parent, const QString& text)
+{
+    BoxRequest request;
+    request.caption = fromCatalogue(density::MsgKey::MsgCaptionAttention);
+    request.text = text;
+    showBox(parent, request);
+}
+
+void showGenericError(QWidget* parent, const QString& what)
+{
+    BoxRequest request;
+    request.caption = QApplication::applicationName();
+    request.text = what;
+    request.icon = QMessageBox::Critical;
+    showBox(parent, request);
+}
+
+void WidgetMessageSink::show(const density::Message& message)
+{
+    showAttention(m_parent, QString::fromStdString(catalogue().render(message)));
+}
+
+}  // namespace shell

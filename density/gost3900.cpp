@@ -1,0 +1,133 @@
+#include "gost3900.h"
+
+#include <optional>
+
+#include "numeric_text.h"
+
+namespace density {
+
+namespace {
+
+Result<double> parsed(std::string_view text)
+{
+    if (const std::optional<double> v = parseNumber(text))
+        return *v;
+    return Result<double>::failure("'" + std::string(text) + "' is not a valid number");
+}
+
+// The temperature in °C on the table's grid.
+Result<double> tableTemperature(std::string_view text, TemperatureUnit unit, MessageSink& sink)
+{
+    if (unit == TemperatureUnit::Celsius)
+        return parsed(text);
+    const Result<std::string> grid = roundToHalfDegree(convertTemperature(text, unit, sink));
+    if (!grid)
+        return Result<double>::failure(grid.error());
+    return parsed(*grid);
+}
+
+bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, double maxC,
+                      const char* celsiusSuffix, const char* fahrenheitSuffix, MessageSink& sink)
+{
+    const std::optional<double> t = parseNumber(text);
+    if (!t) {
+        sink.show(Message(MsgKey::MsgTempInvalid));
+        return true;
+    }
+    const double c = unit == TemperatureUnit::Fahrenheit ? (*t - 32) * 5 / 9 : *t;
+    if (c >= minC && c <= maxC)
+        return false;
+    sink.show(Message(MsgKey::MsgTempOutOfTable)
+                  .then(unit == TemperatureUnit::Fahrenheit ? fahrenheitSuffix : celsiusSuffix));
+    return true;
+}
+
+}  // namespace
+
+Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
+                                  std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+{
+    const Result<double> observed = parsed(observedText);
+    if (!observed)
+        return observed;
+    const Result<double> t = tableTemperature(temperatureText, unit, sink);
+    if (!t)
+        return t;
+    return table.lookupDensity20(*observed, *t);
+}
+
+Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+{
+    const Result<double> density20 = parsed(density20Text);
+    if (!density20)
+        return density20;
+    const Result<double> t = tableTemperature(temperatureText, unit, sink);
+    if (!t)
+        return t;
+    return table.lookupActualDensity(*density20, *t);
+}
+
+bool gost3900CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+{
+    return checkTemperature(temperatureText, unit, -25, 125, " : -25°C ... +125°C",
+                            " : -13°F(-25°C) ... +257°F(+125°C)", sink);
+}
+
+bool r50CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+{
+    return checkTemperature(temperatureText, unit, -50, 100, " : -50°C ... +100°C",
+                            " : -58°F(-50°C) ... +212°F(+100°C)", sink);
+}
+
+Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::string_view volumeText,
+                                          VolumeUnit volumeUnit, std::string_view density20Text,
+                                          std::string_view temperatureText, TemperatureUnit temperatureUnit,
+                                          MessageSink& sink)
+{
+    const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
+    if (!actual)
+        return Result<MassResult>::failure(actual.error());
+    MassResult r;
+    r.actualDensity = *actual;
+    if (*actual == kOutOfTableMark) {
+        r.status = QuantityStatus::OutOfTable;
+        return r;
+    }
+    // the volume counts to the nearest 0,001 m3, as its converted text reads
+    const Result<double> cubicMetres =
+        parsed(convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
+    if (!cubicMetres)
+        return Result<MassResult>::failure(cubicMetres.error());
+    r.mass = *actual * *cubicMetres / 1000;
+    return r;
+}
+
+Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::string_view massText,
+                                            VolumeUnit volumeUnit, std::string_view density20Text,
+                                            std::string_view temperatureText, TemperatureUnit temperatureUnit,
+                                            MessageSink& sink)
+{
+    const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
+    if (!actual)
+        return Result<VolumeResult>::failure(actual.error());
+    VolumeResult r;
+    r.actualDensity = *actual;
+    if (*actual == kOutOfTableMark) {
+        r.status = QuantityStatus::OutOfTable;
+        return r;
+    }
+    if (*actual == kNoRow) {
+        sink.show(Message(MsgKey::MsgNoTableRow));
+        r.status = QuantityStatus::NoRow;
+        return r;
+    }
+    const Result<double> mass = parsed(massText);
+    if (!mass)
+        return Result<VolumeResult>::failure(mass.error());
+    const double cubicMetres = *mass * 1000 / *actual;
+    r.volumeText = convertVolume(formatHandOver(cubicMetres), VolumeUnit::CubicMetre, volumeUnit, sink);
+    return r;
+}
+
+}  // namespace density

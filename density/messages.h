@@ -1,0 +1,105 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace density {
+
+// Keys of the language-dependent texts. The texts themselves live in the
+// application's message catalogue; computations only name them.
+enum class MsgKey {
+    MsgCaptionAttention,
+    MsgTempUnitsError,
+    MsgDensityEmpty,
+    MsgDensityInvalid,
+    MsgTempEmpty,
+    MsgTempInvalid,
+    MsgDensity20OutOfTable,
+    MsgHydrometerOutOfTable,
+    MsgCaptionError,
+    MsgDensity20Empty,
+    MsgDensity20Invalid,
+    MsgVolumeEmpty,
+    MsgVolumeInvalid,
+    MsgVolumeNotPositive,
+    MsgTankTempEmpty,
+    MsgTankTempInvalid,
+    MsgPressureEmpty,
+    MsgPressureInvalid,
+    MsgPressureOutOfRange,
+    TextActualDensityLabel,
+    MsgMassEmpty,
+    MsgMassInvalid,
+    MsgMassNotPositive,
+    MsgDensity15Empty,
+    MsgDensity15Invalid,
+    MsgDensity15OutOfTable,
+    MsgGostToApiError,
+    MsgApiToGostError,
+    MsgVolumeUnitsError,
+    MsgPressureUnitsError,
+    MsgTempOutOfTable,
+    TextUnitCubicMetre,
+    MsgActualDensityOutOfTable,
+    MsgDensityOutOfTable,
+    TextActualDensityError,
+    TextUnitKgPerM3,
+    TextUnitKgPerCm2,
+    MsgApiEmpty,
+    MsgApiInvalid,
+    MsgApiOutOfRange,
+    MsgFilePrefix,
+    MsgFileNotFoundSuffix,
+    HintClickToCalculate,
+    HintUnlockWithCheckbox,
+    TextLoadedFilePrefix,
+    TextReloadAfterSave,
+    MsgCalcError,
+    HelpLanguagePrefix,
+    // Added to the catalogue: mass to volume with no table row for the
+    // temperature (nothing to divide by).
+    MsgNoTableRow,
+};
+
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgNoTableRow) + 1;
+
+// A message is a run of pieces: catalogue entries and literal text (a file
+// name, a range suffix), joined with nothing between them.
+class Message {
+public:
+    struct Piece {
+        bool isKey;
+        MsgKey key;
+        std::string text;
+    };
+
+    explicit Message(MsgKey key) { then(key); }
+    Message& then(MsgKey key)
+    {
+        m_pieces.push_back({true, key, {}});
+        return *this;
+    }
+    Message& then(std::string literal)
+    {
+        m_pieces.push_back({false, MsgKey::MsgCaptionAttention, std::move(literal)});
+        return *this;
+    }
+
+    // The key that names the message: its first catalogue piece.
+    MsgKey key() const { return m_pieces.front().key; }
+    const std::vector<Piece>& pieces() const { return m_pieces; }
+
+private:
+    std::vector<Piece> m_pieces;
+};
+
+// Where computations report what the user must be told. The window shows a
+// modal box captioned with the attention caption; tests record.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void show(const Message& message) = 0;
+};
+
+}  // namespace density

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Numbers as the user types and reads them: field texts with the locale's
+// decimal separator.
+namespace density {
+
+// The decimal separator in force for the whole program (',' or '.').
+char decimalSeparator();
+void setDecimalSeparator(char separator);
+
+// True for an empty text or one of spaces only.
+bool isBlank(std::string_view text);
+
+// Parses a field text: spaces (only spaces) before and after are skipped, an
+// optional sign, digits with at most one decimal separator, at least one
+// digit, an optional exponent (1,5E3). Anything else is not a number.
+std::optional<double> parseNumber(std::string_view text);
+std::optional<long double> parseNumberExtended(std::string_view text);
+
+// Parses a number of the reduction table file: the decimal comma and the
+// decimal point are both accepted, whatever the locale.
+std::optional<double> parseTableNumber(std::string_view text);
+
+// Fixed-point text with the given decimals, halves away from zero, no
+// grouping, the locale's separator. The value is first taken to 15
+// significant digits, so 2,675 shown with two decimals reads 2,68.
+// Magnitudes of 1e18 and beyond, and non-finite values, give nothing.
+std::optional<std::string> formatFixed(long double value, int decimals);
+
+// Text that carries a value from one computation step to the next: up to 15
+// significant digits, trailing zeros dropped, exponent only for very large or
+// very small magnitudes.
+std::string formatHandOver(double value);
+
+// Keeps the decimal separator for the lifetime of a scope (tests).
+class ScopedDecimalSeparator {
+public:
+    explicit ScopedDecimalSeparator(char separator) : m_saved(decimalSeparator())
+    {
+        setDecimalSeparator(separator);
+    }
+    ~ScopedDecimalSeparator() { setDecimalSeparator(m_saved); }
+    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
+    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
+
+private:
+    char m_saved;
+};
+
+}  // namespace density

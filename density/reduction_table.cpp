@@ -1,0 +1,216 @@
+#include "reduction_table.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "numeric_text.h"
+
+namespace density {
+
+namespace {
+
+std::string notANumber(std::string_view text, std::size_t line)
+{
+    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of " +
+           kTableFileName + ")";
+}
+
+// The part of a line the reader looks at: after the first '=' when there is
+// one, otherwise everything after the lead character.
+std::string_view valueText(std::string_view line)
+{
+    const std::size_t eq = line.find('=');
+    if (eq != std::string_view::npos)
+        return line.substr(eq + 1);
+    return line.empty() ? line : line.substr(1);
+}
+
+}  // namespace
+
+std::string columnKey(int columnDensity)
+{
+    return (columnDensity < 1000 ? "*0" : "*") + std::to_string(columnDensity);
+}
+
+ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::move(lines))
+{
+    std::array<std::string, kColumnCount> keys;
+    for (int c = 0; c < kColumnCount; ++c)
+        keys[c] = columnKey(kFirstColumn + c * kColumnStep);
+
+    m_rows.reserve(m_lines.size());
+    for (std::string& line : m_lines) {
+        if (line.size() > kMaxLineLength)
+            line.resize(kMaxLineLength);
+        const std::string_view value = valueText(line);
+        Row row;
+        row.temperatureText = std::string(value.substr(0, 6));
+        row.temperature = parseTableNumber(row.temperatureText);
+        for (int c = 0; c < kColumnCount; ++c) {
+            const std::size_t at = value.find(keys[c]);
+            if (at == std::string_view::npos)
+                continue;
+            const std::optional<double> cell = parseTableNumber(value.substr(at + keys[c].size(), 6));
+            if (!cell)
+                row.cells[c].state = CellState::Malformed;
+            else
+                row.cells[c] = {*cell == 0 ? CellState::Empty : CellState::Value, *cell};
+        }
+        m_rows.push_back(std::move(row));
+    }
+}
+
+ReductionTable ReductionTable::fromText(std::string_view contents)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        const std::size_t brk = contents.find_first_of("\r\n", start);
+        if (brk == std::string_view::npos) {
+            lines.emplace_back(contents.substr(start));
+            break;
+        }
+        lines.emplace_back(contents.substr(start, brk - start));
+        start = brk + 1;
+        if (contents[brk] == '\r' && start < contents.size() && contents[start] == '\n')
+            ++start;
+    }
+    return ReductionTable(std::move(lines));
+}
+
+Result<int> ReductionTable::findRow(double temperatureC) const
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const Row& row = m_rows[i];
+        if (!row.temperature)
+            return Result<int>::failure(notANumber(row.temperatureText, i));
+        if (*row.temperature == temperatureC)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+Result<double> ReductionTable::cellValue(int row, int column) const
+{
+    const Cell& cell = m_rows[row].cells[column];
+    const std::string_view value = valueText(m_lines[row]);
+    switch (cell.state) {
+    case CellState::Value:
+        return cell.value;
+    case CellState::Empty:
+        return 0.0;
+    case CellState::Malformed: {
+        const std::string key = columnKey(kFirstColumn + column * kColumnStep);
+        return Result<double>::failure(notANumber(value.substr(value.find(key) + key.size(), 6), row));
+    }
+    case CellState::MissingKey:
+        break;
+    }
+    return Result<double>::failure("column " + columnKey(kFirstColumn + column * kColumnStep) +
+                                   " is missing in line " + std::to_string(row + 1) + " of " +
+                                   kTableFileName);
+}
+
+Result<double> ReductionTable::lookupDensity20(double observed, double temperatureC) const
+{
+    int lo = observed == kLastColumn ? kLastColumn - kColumnStep
+                                     : static_cast<int>(std::floor(observed / kColumnStep)) * kColumnStep;
+    const int hi = lo + kColumnStep;
+
+    const Result<int> row = findRow(temperatureC);
+    if (!row)
+        return Result<double>::failure(row.error());
+    if (*row < 0)
+        return kNoRow;
+    // readings outside the columns have no value
+    if (lo < kFirstColumn || hi > kLastColumn)
+        return kOutOfTableMark;
+
+    const Result<double> vlo = cellValue(*row, (lo - kFirstColumn) / kColumnStep);
+    if (!vlo)
+        return vlo;
+    const Result<double> vhi = cellValue(*row, (hi - kFirstColumn) / kColumnStep);
+    if (!vhi)
+        return vhi;
+
+    if (*vlo != 0 && *vhi != 0 && lo < observed && observed < hi)
+        return *vlo + (observed - lo) * (*vhi - *vlo) / kColumnStep;
+    if (observed == lo && *vlo != 0)
+        return *vlo;
+    if (observed == hi && *vhi != 0)
+        return *vhi;
+    return kOutOfTableMark;
+}
+
+Result<double> ReductionTable::lookupActualDensity(double density20, double temperatureC) const
+{
+    const Result<int> row = findRow(temperatureC);
+    if (!row)
+        return Result<double>::failure(row.error());
+    if (*row < 0)
+        return kNoRow;
+
+    Result<double> vlo = cellValue(*row, 0);
+    if (!vlo)
+        return vlo;
+    for (int c = 0; c + 1 < kColumnCount; ++c) {
+        const Result<double> vhi = cellValue(*row, c + 1);
+        if (!vhi)
+            return vhi;
+        if (*vlo != 0 && *vhi != 0 && *vlo <= density20 && density20 <= *vhi) {
+            const double lo = kFirstColumn + c * kColumnStep;
+            // two equal cells: every density between the columns fits; the lower column answers
+            if (*vhi == *vlo)
+                return lo;
+            return lo + kColumnStep * (density20 - *vlo) / (*vhi - *vlo);
+        }
+        vlo = vhi;
+    }
+    return kOutOfTableMark;
+}
+
+bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink)
+{
+    std::ifstream in(programFolder + kTableFileName, std::ios::binary);
+    if (!in) {
+        table = ReductionTable();
+        sink.show(Message(MsgKey::MsgFilePrefix).then(kTableFileName).then(MsgKey::MsgFileNotFoundSuffix));
+        return false;
+    }
+    const std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    table = ReductionTable::fromText(contents);
+    return true;
+}
+
+Result<std::string> roundToHalfDegree(std::string_view text)
+{
+    const char separator = decimalSeparator();
+    const std::size_t at = text.find(separator);
+    if (at == std::string_view::npos)
+        return std::string(text);
+
+    const auto invalid = [&] {
+        return Result<std::string>::failure("'" + std::string(text) + "' is not a valid temperature");
+    };
+    const std::string_view whole = text.substr(0, at);
+    const char first = at + 1 < text.size() ? text[at + 1] : '\0';
+    if (first < '0' || first > '9')
+        return invalid();
+    const int d = first - '0';
+    if (d <= 2)
+        return std::string(whole) + separator + "0";
+    if (d <= 7)
+        return std::string(whole) + separator + "5";
+
+    // 8 or 9: on to the next whole degree, away from zero
+    const std::optional<double> integer = parseNumber(whole);
+    const std::optional<double> value = parseNumber(text);
+    if (!integer || !value || whole.find_first_of("eE") != std::string_view::npos)
+        return invalid();
+    const long long i = static_cast<long long>(*integer);
+    return std::to_string(*value > 0 ? i + 1 : i - 1);
+}
+
+}  // namespace density

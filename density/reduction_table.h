@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "messages.h"
+#include "result.h"
+
+// The GOST 3900-85 reduction table: density at a test temperature to the
+// density at 20 °C, one row per half degree, columns 500 ... 1090 kg/m3.
+namespace density {
+
+// Returned when the row exists but holds no value for the request.
+constexpr double kOutOfTableMark = -100.0;
+// Returned when no row carries the requested temperature.
+constexpr double kNoRow = 0.0;
+
+constexpr int kFirstColumn = 500;
+constexpr int kLastColumn = 1090;
+constexpr int kColumnStep = 10;
+constexpr int kColumnCount = (kLastColumn - kFirstColumn) / kColumnStep + 1;
+// A line is read back with at most this many characters.
+constexpr std::size_t kMaxLineLength = 4096;
+
+inline constexpr const char* kTableFileName = "tablegost3900.txt";
+
+// "*0500" ... "*0990", "*1000" ... "*1090".
+std::string columnKey(int columnDensity);
+
+class ReductionTable {
+public:
+    ReductionTable() = default;
+    explicit ReductionTable(std::vector<std::string> lines);
+    // Splits file contents at line breaks (CR LF, LF or CR); a break after the
+    // last line adds no row.
+    static ReductionTable fromText(std::string_view contents);
+
+    bool empty() const { return m_lines.empty(); }
+    const std::vector<std::string>& lines() const { return m_lines; }
+
+    // Observed density (500 ... 1090) at a temperature on the half-degree grid
+    // to the density at 20 °C; kOutOfTableMark or kNoRow as described above.
+    Result<double> lookupDensity20(double observed, double temperatureC) const;
+    // Density at 20 °C to the actual density at the temperature.
+    Result<double> lookupActualDensity(double density20, double temperatureC) const;
+
+private:
+    enum class CellState { Value, Empty, Malformed, MissingKey };
+    struct Cell {
+        CellState state = CellState::MissingKey;
+        double value = 0;
+    };
+    struct Row {
+        std::optional<double> temperature;
+        std::string temperatureText;
+        std::array<Cell, kColumnCount> cells;
+    };
+
+    // Index of the first row with the temperature, -1 when none, or the
+    // failure met on the way (a row temperature that is not a number).
+    Result<int> findRow(double temperatureC) const;
+    Result<double> cellValue(int row, int column) const;  // 0 for an empty cell
+
+    std::vector<std::string> m_lines;
+    std::vector<Row> m_rows;
+};
+
+// Reads <folder>/tablegost3900.txt into the table. When the file is missing
+// the sink is told (file prefix + name + not-found suffix) and the table is
+// left empty. Returns whether the file was read.
+bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink);
+
+// Brings a typed temperature onto the half-degree grid: 15,2 -> 15,0,
+// 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. A text without a comma stays as it is.
+Result<std::string> roundToHalfDegree(std::string_view temperatureText);
+
+}  // namespace density

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "app/catalogue.h"
+
+using density::MsgKey;
+using shell::UiLanguage;
+
+namespace {
+
+struct EntryCase {
+    MsgKey key;
+    const char* russian;
+    const char* english;
+};
+
+class CatalogueEntries : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(CatalogueEntries, HoldTheTextsOfTheLanguageLastFilled)
+{
+    shell::MessageCatalogue c;
+    EXPECT_EQ(c.text(GetParam().key), "");
+    c.fill(UiLanguage::English);
+    EXPECT_EQ(c.text(GetParam().key), GetParam().english);
+    c.fill(UiLanguage::Russian);
+    EXPECT_EQ(c.text(GetParam().key), GetParam().russian);
+}
+
+// Texts whose blanks, separators or punctuation matter.
+INSTANTIATE_TEST_SUITE_P(
+    Samples, CatalogueEntries,
+    ::testing::Values(EntryCase{MsgKey::MsgCaptionAttention, "Внимание!", "Attention!"},
+                      EntryCase{MsgKey::MsgFilePrefix, "Файл ", "File "},
+                      EntryCase{MsgKey::MsgFileNotFoundSuffix, " не найден. Проверьте его наличие в папке программы.",
+                                " not found. Check the file exists."},
+                      EntryCase{MsgKey::TextLoadedFilePrefix, "  Загружен файл - ", "  Open file - "},
+                      EntryCase{MsgKey::TextReloadAfterSave, " Перезагрузите программу после сохранения",
+                                " Reload the program after saving"},
+                      EntryCase{MsgKey::HelpLanguagePrefix, "", "eng\\"},
+                      EntryCase{MsgKey::MsgDensity15OutOfTable,
+                                "Плотность при 15°C вышла за пределы таблицы : 610-1170 кг/м3",
+                                "Density (15°C) is out of the table : 610-1170 kg/m3"},
+                      EntryCase{MsgKey::MsgHydrometerOutOfTable,
+                                "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
+                                "Density (areometer) is out of the table : 500 - 1090 kg/m3"},
+                      EntryCase{MsgKey::MsgApiOutOfRange, "Плотность по API вышла за пределы таблицы : 0 - 99",
+                                "API Gravity 60°F is out of range : 0 - 99"},
+                      EntryCase{MsgKey::MsgCalcError, "Ошибка при вычислении плотности : проверьте входные параметры",
+                                "Error when calculating density : check input data"}));
+
+TEST(Catalogue, EveryEntryHasTextInBothLanguagesButTheHelpPrefix)
+{
+    shell::MessageCatalogue ru;
+    shell::MessageCatalogue en;
+    ru.fill(UiLanguage::Russian);
+    en.fill(UiLanguage::English);
+    for (int k = 0; k < density::kMsgKeyCount; ++k) {
+        const auto key = static_cast<MsgKey>(k);
+        if (key == MsgKey::HelpLanguagePrefix)
+            continue;
+        EXPECT_FALSE(ru.text(key).empty()) << k;
+        EXPECT_FALSE(en.text(key).empty()) << k;
+    }
+}
+
+TEST(Catalogue, RendersPiecesWithNothingBetween)
+{
+    shell::MessageCatalogue c;
+    c.fill(UiLanguage::Russian);
+    const density::Message m =
+        density::Message(MsgKey::MsgFilePrefix).then("gost_index.html").then(MsgKey::MsgFileNotFoundSuffix);
+    EXPECT_EQ(c.render(m), "Файл gost_index.html не найден. Проверьте его наличие в папке программы.");
+}
+
+}  // namespace
