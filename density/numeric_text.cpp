@@ -1,5 +1,6 @@
 #include "numeric_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -80,6 +81,21 @@ std::optional<T> convert(const std::optional<std::string>& normal)
     return value;
 }
 
+// 10^n in extended precision; exact up to 10^27.
+long double pow10(int n)
+{
+    static const auto table = [] {
+        std::array<long double, 64> t{};
+        long double p = 1;
+        for (int i = 0; i < 64; ++i, p *= 10)
+            t[i] = p;
+        return t;
+    }();
+    if (n >= 0 && n < 64)
+        return table[n];
+    return std::pow(10.0L, n);
+}
+
 // Decimal digits of a magnitude: value = 0.d1d2d3... x 10^point.
 struct Digits {
     std::string digits;
@@ -89,24 +105,33 @@ struct Digits {
 Digits decimalDigits(long double magnitude)
 {
     Digits d;
-    char buf[128];
+    if (magnitude == 0) {
+        d.digits = "0";
+        d.point = 1;
+        return d;
+    }
     if (magnitude < 1e15L) {
         // 15 significant digits: what the user would read as the value
-        std::snprintf(buf, sizeof buf, "%.14Le", magnitude);
-        const std::string s(buf);
-        const std::size_t ePos = s.find('e');
-        for (std::size_t k = 0; k < ePos; ++k)
-            if (s[k] >= '0' && s[k] <= '9')
-                d.digits.push_back(s[k]);
-        d.point = std::atoi(s.c_str() + ePos + 1) + 1;
-    } else {
-        // large magnitudes carry no more than a few fractional bits: exact
-        std::snprintf(buf, sizeof buf, "%.24Lf", magnitude);
-        const std::string s(buf);
-        const std::size_t dot = s.find('.');
-        d.digits = s.substr(0, dot) + s.substr(dot + 1);
-        d.point = static_cast<int>(dot);
+        int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        long long mantissa = std::llround(magnitude * pow10(14 - exponent));
+        if (mantissa >= 1000000000000000LL) {
+            ++exponent;
+            mantissa = std::llround(magnitude * pow10(14 - exponent));
+        } else if (mantissa < 100000000000000LL) {
+            --exponent;
+            mantissa = std::llround(magnitude * pow10(14 - exponent));
+        }
+        d.digits = std::to_string(mantissa);
+        d.point = exponent + 1;
+        return d;
     }
+    // large magnitudes carry no more than a few fractional bits: exact
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "%.24Lf", magnitude);
+    const std::string s(buf);
+    const std::size_t dot = s.find('.');
+    d.digits = s.substr(0, dot) + s.substr(dot + 1);
+    d.point = static_cast<int>(dot);
     return d;
 }
 

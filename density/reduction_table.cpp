@@ -36,10 +36,6 @@ std::string columnKey(int columnDensity)
 
 ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::move(lines))
 {
-    std::array<std::string, kColumnCount> keys;
-    for (int c = 0; c < kColumnCount; ++c)
-        keys[c] = columnKey(kFirstColumn + c * kColumnStep);
-
     m_rows.reserve(m_lines.size());
     for (std::string& line : m_lines) {
         if (line.size() > kMaxLineLength)
@@ -48,15 +44,26 @@ ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::mo
         Row row;
         row.temperatureText = std::string(value.substr(0, 6));
         row.temperature = parseTableNumber(row.temperatureText);
-        for (int c = 0; c < kColumnCount; ++c) {
-            const std::size_t at = value.find(keys[c]);
-            if (at == std::string_view::npos)
+        // one pass over the row: the first occurrence of each key counts
+        for (std::size_t at = value.find('*'); at != std::string_view::npos; at = value.find('*', at + 1)) {
+            if (at + 5 > value.size())
+                break;
+            int density = 0;
+            bool digits = true;
+            for (std::size_t k = at + 1; k < at + 5; ++k) {
+                digits = digits && value[k] >= '0' && value[k] <= '9';
+                density = density * 10 + (value[k] - '0');
+            }
+            if (!digits || density < kFirstColumn || density > kLastColumn || density % kColumnStep != 0)
                 continue;
-            const std::optional<double> cell = parseTableNumber(value.substr(at + keys[c].size(), 6));
-            if (!cell)
-                row.cells[c].state = CellState::Malformed;
+            Cell& cell = row.cells[(density - kFirstColumn) / kColumnStep];
+            if (cell.state != CellState::MissingKey)
+                continue;
+            const std::optional<double> number = parseTableNumber(value.substr(at + 5, 6));
+            if (!number)
+                cell.state = CellState::Malformed;
             else
-                row.cells[c] = {*cell == 0 ? CellState::Empty : CellState::Value, *cell};
+                cell = {*number == 0 ? CellState::Empty : CellState::Value, *number};
         }
         m_rows.push_back(std::move(row));
     }
@@ -95,7 +102,6 @@ Result<int> ReductionTable::findRow(double temperatureC) const
 Result<double> ReductionTable::cellValue(int row, int column) const
 {
     const Cell& cell = m_rows[row].cells[column];
-    const std::string_view value = valueText(m_lines[row]);
     switch (cell.state) {
     case CellState::Value:
         return cell.value;
@@ -103,6 +109,7 @@ Result<double> ReductionTable::cellValue(int row, int column) const
         return 0.0;
     case CellState::Malformed: {
         const std::string key = columnKey(kFirstColumn + column * kColumnStep);
+        const std::string_view value = valueText(m_lines[row]);
         return Result<double>::failure(notANumber(value.substr(value.find(key) + key.size(), 6), row));
     }
     case CellState::MissingKey:

@@ -104,6 +104,12 @@ TEST(ReductionTableRows, FirstOfTwoRowsWithTheSameTemperatureCounts)
     EXPECT_DOUBLE_EQ(*t.lookupActualDensity(851.0, 15), kOutOfTableMark);
 }
 
+TEST(ReductionTableRows, FirstOccurrenceOfAKeyCounts)
+{
+    const std::string row = tableRow(15, {{850, 851.0}, {860, 861.0}}) + " *0850 999,9 *0860 999,9";
+    EXPECT_DOUBLE_EQ(*ReductionTable({row}).lookupDensity20(855, 15), 856.0);
+}
+
 TEST(ReductionTableRows, LineWithEqualsSignIsReadAfterIt)
 {
     // without "=" the first character is skipped; with it, everything up to it
