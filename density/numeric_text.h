@@ -39,7 +39,8 @@ std::string formatHandOver(double value);
 // Keeps the decimal separator for the lifetime of a scope (tests).
 class ScopedDecimalSeparator {
 public:
-    explicit ScopedDecimalSeparator(char separator) : m_saved(decimalSeparator())
+    explicit ScopedDecimalSeparator(char separator)
+        : m_saved(decimalSeparator())
     {
         setDecimalSeparator(separator);
     }
@@ -51,4 +52,4 @@ private:
     char m_saved;
 };
 
-}  // namespace density
+} // namespace density

@@ -7,10 +7,13 @@ namespace density {
 
 // Outcome of an operation that can stop on malformed data: a value, or the
 // reason it could not be computed (shown by the program's generic error report).
-template <typename T>
-class Result {
+template <typename T> class Result {
 public:
-    Result(T value) : m_ok(true), m_value(std::move(value)) {}  // NOLINT: implicit by design
+    Result(T value)
+        : m_ok(true)
+        , m_value(std::move(value))
+    {
+    } // NOLINT: implicit by design
     static Result failure(std::string reason)
     {
         Result r;
@@ -28,7 +31,7 @@ public:
 private:
     Result() = default;
     bool m_ok = false;
-    T m_value{};
+    T m_value {};
     std::string m_error;
 };
 
@@ -36,4 +39,4 @@ struct Failure {
     std::string reason;
 };
 
-}  // namespace density
+} // namespace density
