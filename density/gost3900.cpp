@@ -27,7 +27,7 @@ Result<double> tableTemperature(std::string_view text, TemperatureUnit unit, Mes
 }
 
 bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, double maxC, const char* celsiusSuffix,
-    const char* fahrenheitSuffix, MessageSink& sink)
+                      const char* fahrenheitSuffix, MessageSink& sink)
 {
     const std::optional<double> t = parseNumber(text);
     if (!t) {
@@ -42,10 +42,10 @@ bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, 
     return true;
 }
 
-} // namespace
+}  // namespace
 
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
-    std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+                                  std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
     const Result<double> observed = parsed(observedText);
     if (!observed)
@@ -57,7 +57,7 @@ Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view 
 }
 
 Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
-    std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
     const Result<double> density20 = parsed(density20Text);
     if (!density20)
@@ -70,19 +70,20 @@ Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_vi
 
 bool gost3900CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
-    return checkTemperature(
-        temperatureText, unit, -25, 125, " : -25°C ... +125°C", " : -13°F(-25°C) ... +257°F(+125°C)", sink);
+    return checkTemperature(temperatureText, unit, -25, 125, " : -25°C ... +125°C",
+                            " : -13°F(-25°C) ... +257°F(+125°C)", sink);
 }
 
 bool r50CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
-    return checkTemperature(
-        temperatureText, unit, -50, 100, " : -50°C ... +100°C", " : -58°F(-50°C) ... +212°F(+100°C)", sink);
+    return checkTemperature(temperatureText, unit, -50, 100, " : -50°C ... +100°C",
+                            " : -58°F(-50°C) ... +212°F(+100°C)", sink);
 }
 
 Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::string_view volumeText,
-    VolumeUnit volumeUnit, std::string_view density20Text, std::string_view temperatureText,
-    TemperatureUnit temperatureUnit, MessageSink& sink)
+                                          VolumeUnit volumeUnit, std::string_view density20Text,
+                                          std::string_view temperatureText, TemperatureUnit temperatureUnit,
+                                          MessageSink& sink)
 {
     const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
     if (!actual)
@@ -102,8 +103,9 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
 }
 
 Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::string_view massText,
-    VolumeUnit volumeUnit, std::string_view density20Text, std::string_view temperatureText,
-    TemperatureUnit temperatureUnit, MessageSink& sink)
+                                            VolumeUnit volumeUnit, std::string_view density20Text,
+                                            std::string_view temperatureText, TemperatureUnit temperatureUnit,
+                                            MessageSink& sink)
 {
     const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
     if (!actual)
@@ -127,4 +129,4 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
     return r;
 }
 
-} // namespace density
+}  // namespace density

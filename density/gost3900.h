@@ -23,11 +23,11 @@ constexpr double kDensity20Max = 1099.8;
 // as given (the page has already rounded it). kOutOfTableMark and kNoRow pass
 // through.
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
-    std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
+                                  std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
 
 // Actual density at the temperature from the density at 20 °C.
 Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
-    std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
 
 // Range checks on the typed temperature: true when it fails; the message
 // (with its range suffix) has then been shown.
@@ -36,33 +36,35 @@ bool r50CheckTemperature(std::string_view temperatureText, TemperatureUnit unit,
 
 enum class QuantityStatus {
     Ok,
-    OutOfTable, // the actual density is not in the table
-    NoRow, // no table row for the temperature; reported to the sink
+    OutOfTable,  // the actual density is not in the table
+    NoRow,       // no table row for the temperature; reported to the sink
 };
 
 struct MassResult {
     QuantityStatus status = QuantityStatus::Ok;
-    double mass = 0; // tonnes
-    double actualDensity = 0; // kg/m3, or kOutOfTableMark
+    double mass = 0;           // tonnes
+    double actualDensity = 0;  // kg/m3, or kOutOfTableMark
 };
 
 struct VolumeResult {
     QuantityStatus status = QuantityStatus::Ok;
-    std::string volumeText; // in the requested unit, 3 decimals
-    double actualDensity = 0; // kg/m3, or kOutOfTableMark
+    std::string volumeText;    // in the requested unit, 3 decimals
+    double actualDensity = 0;  // kg/m3, or kOutOfTableMark
 };
 
 // Mass in tonnes of a volume at a temperature. The volume is taken to the
 // nearest 0,001 m3 first. With no table row the actual density and the mass
 // are 0 (status Ok, as the table gives them).
 Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::string_view volumeText,
-    VolumeUnit volumeUnit, std::string_view density20Text, std::string_view temperatureText,
-    TemperatureUnit temperatureUnit, MessageSink& sink);
+                                          VolumeUnit volumeUnit, std::string_view density20Text,
+                                          std::string_view temperatureText, TemperatureUnit temperatureUnit,
+                                          MessageSink& sink);
 
 // Volume of a mass at a temperature, in volumeUnit. With no table row the
 // division has no density to divide by: status NoRow, reported to the sink.
 Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::string_view massText,
-    VolumeUnit volumeUnit, std::string_view density20Text, std::string_view temperatureText,
-    TemperatureUnit temperatureUnit, MessageSink& sink);
+                                            VolumeUnit volumeUnit, std::string_view density20Text,
+                                            std::string_view temperatureText, TemperatureUnit temperatureUnit,
+                                            MessageSink& sink);
 
-} // namespace density
+}  // namespace density

@@ -77,12 +77,12 @@ public:
     explicit Message(MsgKey key) { then(key); }
     Message& then(MsgKey key)
     {
-        m_pieces.push_back({ true, key, {} });
+        m_pieces.push_back({true, key, {}});
         return *this;
     }
     Message& then(std::string literal)
     {
-        m_pieces.push_back({ false, MsgKey::MsgCaptionAttention, std::move(literal) });
+        m_pieces.push_back({false, MsgKey::MsgCaptionAttention, std::move(literal)});
         return *this;
     }
 
@@ -102,4 +102,4 @@ public:
     virtual void show(const Message& message) = 0;
 };
 
-} // namespace density
+}  // namespace density

@@ -67,11 +67,12 @@ std::optional<std::string> normalise(std::string_view text, bool acceptComma, bo
     return out;
 }
 
-template <typename T> std::optional<T> convert(const std::optional<std::string>& normal)
+template <typename T>
+std::optional<T> convert(const std::optional<std::string>& normal)
 {
     if (!normal)
         return std::nullopt;
-    T value {};
+    T value{};
     const char* first = normal->data();
     const char* last = first + normal->size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
@@ -84,7 +85,7 @@ template <typename T> std::optional<T> convert(const std::optional<std::string>&
 long double pow10(int n)
 {
     static const auto table = [] {
-        std::array<long double, 64> t {};
+        std::array<long double, 64> t{};
         long double p = 1;
         for (int i = 0; i < 64; ++i, p *= 10)
             t[i] = p;
@@ -134,7 +135,7 @@ Digits decimalDigits(long double magnitude)
     return d;
 }
 
-} // namespace
+}  // namespace
 
 char decimalSeparator()
 {
@@ -260,4 +261,4 @@ std::string formatHandOver(double value)
     return out;
 }
 
-} // namespace density
+}  // namespace density

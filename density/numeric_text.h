@@ -39,11 +39,7 @@ std::string formatHandOver(double value);
 // Keeps the decimal separator for the lifetime of a scope (tests).
 class ScopedDecimalSeparator {
 public:
-    explicit ScopedDecimalSeparator(char separator)
-        : m_saved(decimalSeparator())
-    {
-        setDecimalSeparator(separator);
-    }
+    explicit ScopedDecimalSeparator(char separator) : m_saved(decimalSeparator()) { setDecimalSeparator(separator); }
     ~ScopedDecimalSeparator() { setDecimalSeparator(m_saved); }
     ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
     ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
@@ -52,4 +48,4 @@ private:
     char m_saved;
 };
 
-} // namespace density
+}  // namespace density

@@ -13,8 +13,8 @@ namespace {
 
 std::string notANumber(std::string_view text, std::size_t line)
 {
-    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of "
-        + kTableFileName + ")";
+    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of " +
+           kTableFileName + ")";
 }
 
 // The part of a line the reader looks at: after the first '=' when there is
@@ -27,15 +27,14 @@ std::string_view valueText(std::string_view line)
     return line.empty() ? line : line.substr(1);
 }
 
-} // namespace
+}  // namespace
 
 std::string columnKey(int columnDensity)
 {
     return (columnDensity < 1000 ? "*0" : "*") + std::to_string(columnDensity);
 }
 
-ReductionTable::ReductionTable(std::vector<std::string> lines)
-    : m_lines(std::move(lines))
+ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::move(lines))
 {
     m_rows.reserve(m_lines.size());
     for (std::string& line : m_lines) {
@@ -64,7 +63,7 @@ ReductionTable::ReductionTable(std::vector<std::string> lines)
             if (!number)
                 cell.state = CellState::Malformed;
             else
-                cell = { *number == 0 ? CellState::Empty : CellState::Value, *number };
+                cell = {*number == 0 ? CellState::Empty : CellState::Value, *number};
         }
         m_rows.push_back(std::move(row));
     }
@@ -116,8 +115,8 @@ Result<double> ReductionTable::cellValue(int row, int column) const
     case CellState::MissingKey:
         break;
     }
-    return Result<double>::failure("column " + columnKey(kFirstColumn + column * kColumnStep) + " is missing in line "
-        + std::to_string(row + 1) + " of " + kTableFileName);
+    return Result<double>::failure("column " + columnKey(kFirstColumn + column * kColumnStep) + " is missing in line " +
+                                   std::to_string(row + 1) + " of " + kTableFileName);
 }
 
 Result<double> ReductionTable::lookupDensity20(double observed, double temperatureC) const
@@ -198,8 +197,9 @@ Result<std::string> roundToHalfDegree(std::string_view text)
     if (at == std::string_view::npos)
         return std::string(text);
 
-    const auto invalid
-        = [&] { return Result<std::string>::failure("'" + std::string(text) + "' is not a valid temperature"); };
+    const auto invalid = [&] {
+        return Result<std::string>::failure("'" + std::string(text) + "' is not a valid temperature");
+    };
     const std::string_view whole = text.substr(0, at);
     const char first = at + 1 < text.size() ? text[at + 1] : '\0';
     if (first < '0' || first > '9')
@@ -219,4 +219,4 @@ Result<std::string> roundToHalfDegree(std::string_view text)
     return std::to_string(*value > 0 ? i + 1 : i - 1);
 }
 
-} // namespace density
+}  // namespace density

@@ -62,7 +62,7 @@ private:
     // Index of the first row with the temperature, -1 when none, or the
     // failure met on the way (a row temperature that is not a number).
     Result<int> findRow(double temperatureC) const;
-    Result<double> cellValue(int row, int column) const; // 0 for an empty cell
+    Result<double> cellValue(int row, int column) const;  // 0 for an empty cell
 
     std::vector<std::string> m_lines;
     std::vector<Row> m_rows;
@@ -77,4 +77,4 @@ bool loadReductionTable(const std::string& programFolder, ReductionTable& table,
 // 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. A text without a comma stays as it is.
 Result<std::string> roundToHalfDegree(std::string_view temperatureText);
 
-} // namespace density
+}  // namespace density

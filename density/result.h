@@ -7,13 +7,10 @@ namespace density {
 
 // Outcome of an operation that can stop on malformed data: a value, or the
 // reason it could not be computed (shown by the program's generic error report).
-template <typename T> class Result {
+template <typename T>
+class Result {
 public:
-    Result(T value)
-        : m_ok(true)
-        , m_value(std::move(value))
-    {
-    } // NOLINT: implicit by design
+    Result(T value) : m_ok(true), m_value(std::move(value)) {}  // NOLINT: implicit by design
     static Result failure(std::string reason)
     {
         Result r;
@@ -31,7 +28,7 @@ public:
 private:
     Result() = default;
     bool m_ok = false;
-    T m_value {};
+    T m_value{};
     std::string m_error;
 };
 
@@ -39,4 +36,4 @@ struct Failure {
     std::string reason;
 };
 
-} // namespace density
+}  // namespace density

@@ -42,15 +42,15 @@ Extended volumeResult(Extended x, VolumeUnit from, VolumeUnit to)
 Extended pressureFactor(PressureUnit from, PressureUnit to)
 {
     static const Extended factors[4][4] = {
-        { 1, 10, 10.197L, 145.04L },
-        { 0, 1, 1.0197L, 14.504L }, // bar -> MPa divides by 10
-        { 0.0980665L, 0.980665L, 1, 14.223L },
-        { 0.00689476L, 0.068948L, 0.070307L, 1 },
+        {1, 10, 10.197L, 145.04L},
+        {0, 1, 1.0197L, 14.504L},  // bar -> MPa divides by 10
+        {0.0980665L, 0.980665L, 1, 14.223L},
+        {0.00689476L, 0.068948L, 0.070307L, 1},
     };
     return factors[static_cast<int>(from) - 1][static_cast<int>(to) - 1];
 }
 
-} // namespace
+}  // namespace
 
 int unitCount(UnitKind kind)
 {
@@ -72,14 +72,15 @@ int nextUnit(UnitKind kind, int unit)
 
 std::string convertTemperature(std::string_view text, TemperatureUnit from, MessageSink& sink)
 {
-    return convertText(text, 1, MsgKey::MsgTempUnitsError, sink,
-        [from](Extended x) { return from == TemperatureUnit::Celsius ? x * 1.8L + 32 : (x - 32) * (5.0L / 9.0L); });
+    return convertText(text, 1, MsgKey::MsgTempUnitsError, sink, [from](Extended x) {
+        return from == TemperatureUnit::Celsius ? x * 1.8L + 32 : (x - 32) * (5.0L / 9.0L);
+    });
 }
 
 std::string convertVolume(std::string_view text, VolumeUnit from, VolumeUnit to, MessageSink& sink)
 {
-    return convertText(
-        text, 3, MsgKey::MsgVolumeUnitsError, sink, [from, to](Extended x) { return volumeResult(x, from, to); });
+    return convertText(text, 3, MsgKey::MsgVolumeUnitsError, sink,
+                       [from, to](Extended x) { return volumeResult(x, from, to); });
 }
 
 std::string convertPressure(std::string_view text, PressureUnit from, PressureUnit to, MessageSink& sink)
@@ -94,18 +95,18 @@ std::string convertPressure(std::string_view text, PressureUnit from, PressureUn
 
 Message::Piece unitCaption(UnitKind kind, int unit)
 {
-    const auto literal = [](const char* text) { return Message::Piece { false, MsgKey::MsgCaptionAttention, text }; };
-    const auto entry = [](MsgKey key) { return Message::Piece { true, key, {} }; };
+    const auto literal = [](const char* text) { return Message::Piece{false, MsgKey::MsgCaptionAttention, text}; };
+    const auto entry = [](MsgKey key) { return Message::Piece{true, key, {}}; };
     switch (kind) {
     case UnitKind::Temperature:
         return literal(unit == 2 ? "°F" : "°C");
     case UnitKind::Volume:
         return unit == 2 ? literal("US Gallons") : unit == 3 ? literal("Barrels") : entry(MsgKey::TextUnitCubicMetre);
     case UnitKind::Pressure:
-        return unit == 2 ? literal("bar")
-            : unit == 3  ? entry(MsgKey::TextUnitKgPerCm2)
-            : unit == 4  ? literal("psi")
-                         : literal("MPa");
+        return unit == 2   ? literal("bar")
+               : unit == 3 ? entry(MsgKey::TextUnitKgPerCm2)
+               : unit == 4 ? literal("psi")
+                           : literal("MPa");
     }
     return literal("");
 }
@@ -125,8 +126,8 @@ std::string pressureRangeText(PressureUnit unit)
     return {};
 }
 
-std::string recalcOnUnitChange(
-    UnitKind kind, std::string_view text, int current, int target, bool recalculate, bool cycle, MessageSink& sink)
+std::string recalcOnUnitChange(UnitKind kind, std::string_view text, int current, int target, bool recalculate,
+                               bool cycle, MessageSink& sink)
 {
     if (!recalculate || text.empty())
         return std::string(text);
@@ -145,4 +146,4 @@ std::string recalcOnUnitChange(
     return std::string(text);
 }
 
-} // namespace density
+}  // namespace density

@@ -38,7 +38,7 @@ std::string pressureRangeText(PressureUnit unit);
 // The new text of a field whose unit changes. Cycle mode (double-click)
 // converts to the next unit of `current` and ignores `target`; select mode
 // converts to `target`.
-std::string recalcOnUnitChange(
-    UnitKind kind, std::string_view text, int current, int target, bool recalculate, bool cycle, MessageSink& sink);
+std::string recalcOnUnitChange(UnitKind kind, std::string_view text, int current, int target, bool recalculate,
+                               bool cycle, MessageSink& sink);
 
-} // namespace density
+}  // namespace density
