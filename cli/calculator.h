@@ -1,0 +1,89 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "density/r50.h"
+#include "density/reduction_table.h"
+#include "density/units.h"
+
+// The calculators of the window as subcommands: the same inputs, the same
+// checks in the same order, the same messages; results as name/value pairs.
+namespace cli {
+
+// Exit statuses of vantorel-calc.
+enum Status {
+    kStatusOk = 0,
+    kStatusUsage = 1,        // the command line itself is wrong
+    kStatusCheckFailed = 2,  // an input failed a check of the window
+    kStatusCalcFailed = 3,   // out of the table, or a calculation failure
+};
+
+// What the window reads from its check boxes, radio buttons and unit menus.
+struct Options {
+    density::TemperatureUnit temperatureUnit = density::TemperatureUnit::Celsius;
+    density::VolumeUnit volumeUnit = density::VolumeUnit::CubicMetre;
+    std::optional<std::string> pressure;  // the pressure option is on when given
+    density::PressureUnit pressureUnit = density::PressureUnit::MPa;
+    density::ProductGroup group = density::ProductGroup::Products;
+    bool glass = true;
+};
+
+struct Command {
+    const char* name;
+    std::vector<const char*> arguments;  // as written in the usage line
+    std::vector<const char*> results;    // the names of the result lines, in the window's order
+    const char* summary;
+};
+
+// Every subcommand but batch.
+const std::vector<Command>& commands();
+const Command* findCommand(std::string_view name);
+// The result names of all subcommands, each once, in a fixed order.
+const std::vector<std::string>& allResultNames();
+
+// Unit names of the command line (C, F, m3, gal, bbl, MPa, bar, at, psi), in
+// any case.
+std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view name);
+std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name);
+std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name);
+std::optional<density::ProductGroup> groupNamed(std::string_view name);
+
+struct Outcome {
+    int status = kStatusOk;
+    // name and value, the rewritten temperature first
+    std::vector<std::pair<std::string, std::string>> results;
+    // what the window would have shown in message boxes, in the catalogue's
+    // language (or the reason of a generic error report)
+    std::vector<std::string> messages;
+};
+
+class Calculator {
+public:
+    // The reduction table is read from tableFile when a 20 °C calculation
+    // first needs it.
+    explicit Calculator(std::string tableFile);
+
+    // Runs a subcommand with its arguments (the count must match; a wrong
+    // count or an unknown name gives kStatusUsage).
+    Outcome run(std::string_view command, const std::vector<std::string>& arguments, const Options& options);
+    // The same, reusing the outcome's storage (batch).
+    void run(std::string_view command, const std::vector<std::string>& arguments, const Options& options,
+             Outcome& outcome);
+
+    // Reads the table now; false (with the missing-file message) when it
+    // cannot be read.
+    bool loadTable(Outcome& outcome);
+    const density::ReductionTable& table() const { return m_table; }
+
+private:
+    std::string m_tableFile;
+    density::ReductionTable m_table;
+    bool m_tried = false;
+    bool m_loaded = false;
+};
+
+}  // namespace cli
