@@ -1,17 +1,42 @@
 #include "tform1.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QShowEvent>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
-#include "app/catalogue.h"
+#include "form_builder.h"
+#include "main_menu.h"
+#include "page_control.h"
+#include "pages.h"
+#include "ui/editor/tform2.h"
+#include "unit_indicator.h"
+
+// the icons live in the static ui library, so their registration is called for
+static void initResources()
+{
+    Q_INIT_RESOURCE(main_window);
+}
 
 namespace gui {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
+    initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantorel"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vantorel.xpm")));
+    move(219, 113);
+    buildWindow();
     FormCreate();
 }
 
@@ -21,6 +46,73 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
 {
     m_editor = editor;
     m_about = about;
+}
+
+void TForm1::buildWindow()
+{
+    // the window is built with the Russian texts; the language step of the
+    // show sequence sets them again
+    if (!shell::catalogue().filled())
+        shell::catalogue().fill(shell::UiLanguage::Russian);
+
+    buildMainMenu(menuBar());
+    m_pages = new PageControl(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    addDensity20Page(m_pages);
+    addCalculator20Page(m_pages);
+    addApiPage(m_pages);
+    addDensity15Page(m_pages);
+    addCalculator15Page(m_pages);
+    m_pages->setCurrentIndex(0);
+    setCentralWidget(m_pages);
+
+    build::applyFieldColours(this);
+    bindIndicators();
+    connectHandlers();
+    fixSize();
+}
+
+void TForm1::bindIndicators()
+{
+    for (const IndicatorSpec& spec : indicatorTable()) {
+        auto* indicator = component<UnitIndicator>(QString::fromLatin1(spec.panel));
+        Q_ASSERT(indicator);
+        indicator->bind(component<QLineEdit>(QString::fromLatin1(spec.field)),
+                        spec.rangeLabel ? component<QLabel>(QString::fromLatin1(spec.rangeLabel)) : nullptr);
+        m_indicators.push_back(indicator);
+    }
+}
+
+void TForm1::connectHandlers()
+{
+    connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::N4Click);
+    connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::N5Click);
+    connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this, &TForm1::N7Click);
+    connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::N8Click);
+
+    struct HelpEntry {
+        const char* button;
+        const char* page;
+    };
+    static const HelpEntry helpEntries[] = {
+        {"SpeedButton5", "density20.html"}, {"SpeedButton6", "calcul20.html"}, {"SpeedButton8", "density15.html"},
+        {"SpeedButton7", "calcul15.html"},  {"SpeedButton9", "api.html"},      {"SpeedButton10", "api.html"},
+    };
+    for (const HelpEntry& entry : helpEntries) {
+        const QString page = QString::fromLatin1(entry.page);
+        connect(component<QToolButton>(QString::fromLatin1(entry.button)), &QToolButton::clicked, this,
+                [this, page] { OpenHelp(page); });
+    }
+}
+
+void TForm1::fixSize()
+{
+    // the pages set the width; the tabs wrap to it
+    int pageWidth = 0;
+    for (int i = 0; i < m_pages->count(); ++i)
+        pageWidth = std::max(pageWidth, m_pages->widget(i)->sizeHint().width());
+    m_pages->rows()->setWrapWidth(pageWidth + 2 * m_pages->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    setFixedSize(sizeHint());
 }
 
 void TForm1::FormCreate()
@@ -45,10 +137,68 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormShow()
 {
     m_settingsPath = m_programFolder + QStringLiteral("settings.ini");
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    LoadSettings();
+    ApplyLanguage(m_currentLanguage);
+    EnablePressureEdit();
+    RestoreUnitCaptions();
+    LoadReductionTable();
+}
+
+void TForm1::FormClose()
+{
+    SaveSettings();
+}
+
+// Every stored field, choice, unit mark, the language and both window
+// positions from settings.ini.
+void TForm1::LoadSettings() {}
+
+// Texts of the three windows in the language; fills the catalogue.
+void TForm1::ApplyLanguage(shell::UiLanguage language)
+{
+    shell::catalogue().fill(language);
+}
+
+// Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
+void TForm1::EnablePressureEdit() {}
+
+// Indicator captions and range labels from the loaded unit marks.
+void TForm1::RestoreUnitCaptions() {}
+
+void TForm1::LoadReductionTable()
+{
     density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink);
 }
 
-void TForm1::FormClose() {}
+void TForm1::SaveSettings() {}
+
+void TForm1::N4Click()
+{
+    close();
+}
+
+void TForm1::N5Click()
+{
+    if (m_editor)
+        m_editor->exec();
+}
+
+void TForm1::N7Click()
+{
+    OpenHelp(QStringLiteral("gost_index.html"));
+}
+
+void TForm1::N8Click()
+{
+    ShowAbout();
+}
+
+// Hands a help page of the current language to the desktop.
+void TForm1::OpenHelp(const QString& page)
+{
+    Q_UNUSED(page);
+}
+
+void TForm1::ShowAbout() {}
 
 }  // namespace gui

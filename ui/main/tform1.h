@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <vector>
 
+#include "app/catalogue.h"
 #include "app/message_box.h"
 #include "density/reduction_table.h"
 
@@ -12,9 +14,11 @@ class TO_progr_form;
 
 namespace gui {
 
+class PageControl;
 class TForm2;
+class UnitIndicator;
 
-// The main calculator window.
+// The main calculator window: the menu and one page per calculator.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -33,6 +37,17 @@ public:
     const density::ReductionTable& reductionTable() const { return m_table; }
     density::MessageSink& messageSink() { return m_sink; }
 
+    // A component by its name ("Edit1", "Panel3", "N14", ...), or nullptr.
+    template <typename T>
+    T* component(const QString& name) const
+    {
+        return findChild<T*>(name);
+    }
+    PageControl* pageControl() const { return m_pages; }
+    // The 19 indicators in the order of the indicator table, bound to their
+    // fields and range labels.
+    const std::vector<UnitIndicator*>& indicators() const { return m_indicators; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -42,12 +57,35 @@ private:
     void FormShow();
     void FormClose();
 
+    // Steps of the show and close sequences.
+    void LoadSettings();
+    void ApplyLanguage(shell::UiLanguage language);
+    void EnablePressureEdit();
+    void RestoreUnitCaptions();
+    void LoadReductionTable();
+    void SaveSettings();
+
+    void buildWindow();
+    void bindIndicators();
+    void connectHandlers();
+    void fixSize();
+
+    void N4Click();
+    void N5Click();
+    void N7Click();
+    void N8Click();
+    void OpenHelp(const QString& page);
+    void ShowAbout();
+
     QString m_programFolder;
     QString m_settingsPath;
+    shell::UiLanguage m_currentLanguage = shell::UiLanguage::Russian;
     density::ReductionTable m_table;
     shell::WidgetMessageSink m_sink{this};
     TForm2* m_editor = nullptr;
     shell::TO_progr_form* m_about = nullptr;
+    PageControl* m_pages = nullptr;
+    std::vector<UnitIndicator*> m_indicators;
 };
 
 }  // namespace gui

@@ -1,0 +1,175 @@
+#include "form_builder.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/catalogue.h"
+#include "unit_indicator.h"
+
+namespace gui::build {
+
+namespace {
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QToolButton* flatButton(QWidget* parent, const char* name, const QIcon& icon, QSize size)
+{
+    auto* b = named(new QToolButton(parent), name);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(icon);
+    b->setIconSize(size - QSize(6, 6));
+    b->setFixedSize(size);
+    return b;
+}
+
+}  // namespace
+
+QLineEdit* edit(QWidget* parent, const char* name)
+{
+    auto* e = named(new QLineEdit(parent), name);
+    // room for a density or a volume with its decimals
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    return e;
+}
+
+QLineEdit* pressureEdit(QWidget* parent, const char* name)
+{
+    QLineEdit* e = edit(parent, name);
+    e->setEnabled(false);
+    return e;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption)
+{
+    return named(new QLabel(text(caption), parent), name);
+}
+
+QGroupBox* group(QWidget* parent, const char* name, const char* title)
+{
+    return named(new QGroupBox(text(title), parent), name);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption)
+{
+    return named(new QPushButton(text(caption), parent), name);
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption)
+{
+    return named(new QCheckBox(text(caption), parent), name);
+}
+
+QToolButton* chainButton(QWidget* parent, const char* name)
+{
+    QIcon arrow;
+    arrow.addFile(QStringLiteral(":/icons/chain_on.xpm"), QSize(), QIcon::Normal);
+    arrow.addFile(QStringLiteral(":/icons/chain_off.xpm"), QSize(), QIcon::Disabled);
+    QToolButton* b = flatButton(parent, name, arrow, QSize(43, 22));
+    b->setIconSize(QSize(32, 16));
+    b->setEnabled(false);
+    b->setToolTip(QString::fromStdString(shell::catalogue().text(density::MsgKey::HintUnlockWithCheckbox)));
+    return b;
+}
+
+QToolButton* helpButton(QWidget* parent, const char* name)
+{
+    QToolButton* b = flatButton(parent, name, QIcon(QStringLiteral(":/icons/help.xpm")), QSize(23, 22));
+    b->setIconSize(QSize(16, 16));
+    b->setToolTip(QStringLiteral("Помощь"));
+    return b;
+}
+
+QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio)
+{
+    struct Choice {
+        const char* text;
+        const char* hint;
+    };
+    static const Choice choices[] = {
+        {"Нефть сырая", "Плотность от 611,2 до 1163,8 кг/м3"},
+        {"Нефтепродукты", "Плотность от 611,2 до 1163,9 кг/м3"},
+        {"Смазочные масла", "Плотность от 801,3 до 1163,9 кг/м3"},
+    };
+    QGroupBox* box = group(parent, name, "Группа");
+    auto* layout = new QHBoxLayout(box);
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = new QRadioButton(text(choices[i].text), box);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(firstRadio + i));
+        radio->setToolTip(text(choices[i].hint));
+        radio->setChecked(i == 1);
+        layout->addWidget(radio);
+    }
+    layout->addStretch();
+    return box;
+}
+
+QWidget* indicator(QWidget* parent, const char* panel)
+{
+    const IndicatorSpec* spec = findIndicator(panel);
+    Q_ASSERT(spec);
+    return new UnitIndicator(*spec, parent);
+}
+
+QHBoxLayout* row(std::initializer_list<QWidget*> items)
+{
+    auto* layout = new QHBoxLayout;
+    for (QWidget* w : items) {
+        if (w)
+            layout->addWidget(w);
+        else
+            layout->addStretch();
+    }
+    return layout;
+}
+
+QGroupBox* groupRow(QWidget* parent, const char* name, const char* title, std::initializer_list<QWidget*> items)
+{
+    QGroupBox* box = group(parent, name, title);
+    box->setLayout(row(items));
+    return box;
+}
+
+QVBoxLayout* column(QWidget* owner)
+{
+    return new QVBoxLayout(owner);
+}
+
+QHBoxLayout* chainRow(QToolButton* chain, QCheckBox* unlock)
+{
+    QHBoxLayout* layout = row({nullptr, chain, unlock});
+    layout->setContentsMargins(0, 0, 8, 0);
+    return layout;
+}
+
+QHBoxLayout* helpRow(QToolButton* help)
+{
+    return row({nullptr, help});
+}
+
+void applyFieldColours(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Active, QPalette::Button));
+    window->setPalette(palette);
+}
+
+}  // namespace gui::build

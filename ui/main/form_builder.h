@@ -1,0 +1,53 @@
+#pragma once
+
+#include <initializer_list>
+
+class QBoxLayout;
+class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QVBoxLayout;
+class QWidget;
+
+// Small makers for the named components of the main window's pages. Texts
+// are UTF-8; every component gets its name as objectName.
+namespace gui::build {
+
+QLineEdit* edit(QWidget* parent, const char* name);
+// An excess-pressure field: disabled, like its unchecked check box.
+QLineEdit* pressureEdit(QWidget* parent, const char* name);
+QLabel* label(QWidget* parent, const char* name, const char* text);
+QGroupBox* group(QWidget* parent, const char* name, const char* title);
+QPushButton* button(QWidget* parent, const char* name, const char* text);
+QCheckBox* checkBox(QWidget* parent, const char* name, const char* text);
+// Flat 43 x 22 button with the two-state arrow, disabled until its check box
+// unlocks it.
+QToolButton* chainButton(QWidget* parent, const char* name);
+// Flat 23 x 22 button with the question mark.
+QToolButton* helpButton(QWidget* parent, const char* name);
+// "Группа" with the radio buttons firstRadio .. firstRadio + 2, the second
+// ("Нефтепродукты") selected.
+QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio);
+// The unit indicator of the table entry named by its panel.
+QWidget* indicator(QWidget* parent, const char* panel);
+
+// A row of widgets left to right; nullptr stands for a stretch.
+QHBoxLayout* row(std::initializer_list<QWidget*> items);
+// A group box holding one row of widgets.
+QGroupBox* groupRow(QWidget* parent, const char* name, const char* title, std::initializer_list<QWidget*> items);
+// A column layout installed on the widget.
+QVBoxLayout* column(QWidget* owner);
+// The chain button with its check box, right-aligned between two groups.
+QHBoxLayout* chainRow(QToolButton* chain, QCheckBox* unlock);
+// The help button in the lower right corner of a page.
+QHBoxLayout* helpRow(QToolButton* help);
+
+// Disabled edits in the button-face colour, enabled ones in the window colour.
+void applyFieldColours(QWidget* window);
+
+}  // namespace gui::build

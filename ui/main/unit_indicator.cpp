@@ -1,0 +1,106 @@
+#include "unit_indicator.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "app/catalogue.h"
+
+namespace gui {
+
+namespace {
+
+// The widest word a panel of the kind shows in either language, so that no
+// unit change resizes it.
+QString widestUnitWord(density::UnitKind kind)
+{
+    switch (kind) {
+    case density::UnitKind::Temperature:
+        return QStringLiteral("°F");
+    case density::UnitKind::Volume:
+        return QStringLiteral("US Gallons");
+    case density::UnitKind::Pressure:
+        return QStringLiteral("kg/cm2");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString unitItemCaption(density::UnitKind kind, int unit)
+{
+    static const char* const temperature[] = {"Градусы Цельсия (°C)", "Градусы Фаренгейта (°F)"};
+    static const char* const volume[] = {"Кубометры (1000 л.)", "US Gallons (3,78541 л.)", "Barrels (158,988 л.)"};
+    static const char* const pressure[] = {"Мегапаскаль (MPa)", "Бар (bar)",
+                                           "Техническая атмосфера (ат , кг/см2 , кгс/см2)",
+                                           "Фунт на квадратный дюйм (psi)"};
+    if (unit < 1 || unit > density::unitCount(kind))
+        return {};
+    switch (kind) {
+    case density::UnitKind::Temperature:
+        return QString::fromUtf8(temperature[unit - 1]);
+    case density::UnitKind::Volume:
+        return QString::fromUtf8(volume[unit - 1]);
+    case density::UnitKind::Pressure:
+        return QString::fromUtf8(pressure[unit - 1]);
+    }
+    return {};
+}
+
+QString recalcItemCaption()
+{
+    return QStringLiteral("Пересчитать при смене единиц");
+}
+
+UnitIndicator::UnitIndicator(const IndicatorSpec& spec, QWidget* parent)
+    : QLabel(parent), m_spec(spec), m_popup(new QMenu(this)), m_units(new QActionGroup(this))
+{
+    setObjectName(QString::fromLatin1(spec.panel));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlignment(Qt::AlignCenter);
+    setToolTip(QStringLiteral("Для смены единиц : правая кнопка мыши или двойной клик"));
+    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(spec.kind, 1))));
+    const QFontMetrics metrics(font());
+    setFixedWidth(metrics.horizontalAdvance(widestUnitWord(spec.kind)) + 2 * frameWidth() + 12);
+
+    m_popup->setObjectName(QString::fromLatin1(spec.popup));
+    m_units->setExclusive(true);
+    int unit = 1;
+    for (const char* name : spec.unitItems) {
+        QAction* item = m_popup->addAction(unitItemCaption(spec.kind, unit));
+        item->setObjectName(QString::fromLatin1(name));
+        item->setCheckable(true);
+        item->setChecked(unit == 1);
+        m_units->addAction(item);
+        m_unitItems.push_back(item);
+        ++unit;
+    }
+    m_popup->addSeparator()->setObjectName(QString::fromLatin1(spec.separator));
+    m_recalcItem = m_popup->addAction(recalcItemCaption());
+    m_recalcItem->setObjectName(QString::fromLatin1(spec.recalcItem));
+    m_recalcItem->setCheckable(true);
+    m_recalcItem->setChecked(true);
+}
+
+void UnitIndicator::bind(QLineEdit* field, QLabel* rangeLabel)
+{
+    m_field = field;
+    m_rangeLabel = rangeLabel;
+}
+
+void UnitIndicator::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_popup->popup(event->globalPos());
+    event->accept();
+}
+
+void UnitIndicator::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    event->accept();
+}
+
+}  // namespace gui

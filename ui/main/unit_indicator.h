@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <vector>
+
+#include "indicator_table.h"
+
+class QAction;
+class QActionGroup;
+class QLineEdit;
+class QMenu;
+
+namespace gui {
+
+// Russian caption of a unit item, the same in the pop-ups and in the
+// "reset all" menu.
+QString unitItemCaption(density::UnitKind kind, int unit);
+QString recalcItemCaption();
+
+// The small sunken panel beside a temperature, volume or pressure field that
+// shows the field's unit word. A right click opens its pop-up menu: one radio
+// item per unit, a separator, and the recalculate item.
+class UnitIndicator : public QLabel {
+    Q_OBJECT
+public:
+    UnitIndicator(const IndicatorSpec& spec, QWidget* parent);
+
+    const IndicatorSpec& spec() const { return m_spec; }
+    density::UnitKind kind() const { return m_spec.kind; }
+    QMenu* popup() const { return m_popup; }
+    // The unit items in menu order: item i has unit code i + 1.
+    const std::vector<QAction*>& unitItems() const { return m_unitItems; }
+    QAction* recalcItem() const { return m_recalcItem; }
+
+    // The field and the range label, looked up by name once every page exists.
+    void bind(QLineEdit* field, QLabel* rangeLabel);
+    QLineEdit* field() const { return m_field; }
+    QLabel* rangeLabel() const { return m_rangeLabel; }
+
+signals:
+    void doubleClicked();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const IndicatorSpec& m_spec;
+    QMenu* m_popup;
+    QActionGroup* m_units;
+    std::vector<QAction*> m_unitItems;
+    QAction* m_recalcItem = nullptr;
+    QLineEdit* m_field = nullptr;
+    QLabel* m_rangeLabel = nullptr;
+};
+
+}  // namespace gui
