@@ -1,0 +1,181 @@
+// The built vantorel-calc, run through a pipe on a temporary table file.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "support/table_fixture.h"
+
+namespace {
+
+struct Ran {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class CommandLine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_table = testing::TempDir() + "vantorel_calc_table.txt";
+        std::ofstream(s_table, std::ios::binary) << testdata::joinLines(testdata::syntheticTable(-25, 125));
+    }
+    static void TearDownTestSuite() { std::remove(s_table.c_str()); }
+
+    // Runs the program with the arguments (already quoted for the shell).
+    Ran run(const std::string& arguments, const std::string& input = {})
+    {
+        const std::string dir = testing::TempDir();
+        const std::string err = dir + "vantorel_calc_err.txt";
+        std::string command = std::string("'") + VANTOREL_CALC_PATH + "' --table '" + s_table + "' " + arguments;
+        if (!input.empty()) {
+            const std::string in = dir + "vantorel_calc_in.csv";
+            std::ofstream(in, std::ios::binary) << input;
+            command += " < '" + in + "'";
+        }
+        command += " 2>'" + err + "'";
+        Ran r;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe)
+            return r;
+        char buf[4096];
+        std::size_t n;
+        while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+            r.out.append(buf, n);
+        const int wait = pclose(pipe);
+        r.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+        r.err = slurp(err);
+        std::remove(err.c_str());
+        return r;
+    }
+
+    static inline std::string s_table;
+};
+
+TEST_F(CommandLine, WorkedValuesOfThe15DegreeModel)
+{
+    Ran r = run("--decimal , --no-glass reduce15 850,0 30");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "density15\t860,6\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(run("--decimal , reduce15 850,0 30").out, "density15\t860,3\n");
+    EXPECT_EQ(run("--decimal , --group crude --no-glass reduce15 850 30").out, "density15\t860,7\n");
+    EXPECT_EQ(run("--decimal . --group lube --no-glass reduce15 900.0 50").out, "density15\t922.1\n");
+    EXPECT_EQ(run("--decimal . --no-glass reduce15 780.0 -20").out, "density15\t748.9\n");
+    EXPECT_EQ(run("--decimal . actual15 850 30").out, "actual_density\t839.4\n");
+    EXPECT_EQ(run("--decimal . actual15 850 30 --pressure 5").out, "actual_density\t842.7\n");
+    EXPECT_EQ(run("--decimal . --pressure=10.34 --pressure-unit mpa actual15 850 15").out, "actual_density\t856.4\n");
+    // options may stand anywhere; a Fahrenheit temperature: 86 °F is 30 °C
+    EXPECT_EQ(run("--decimal . reduce15 850 86 --fahrenheit --no-glass").out, "density15\t860.6\n");
+}
+
+TEST_F(CommandLine, TwentyDegreesFromTheTable)
+{
+    Ran r = run("--decimal , reduce20 853,4 20,2");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "temperature\t20,0\ndensity20\t853,4\n");
+    r = run("--decimal , --volume-unit gal mass20 1 800 20");
+    EXPECT_EQ(r.out, "temperature\t20\nmass_t\t0,003\nactual_density\t800,0\n");
+    r = run("--decimal , volume20 10 800 20");
+    EXPECT_EQ(r.out, "temperature\t20\nvolume\t12,500\nactual_density\t800,0\n");
+}
+
+TEST_F(CommandLine, ApiSubcommands)
+{
+    Ran r = run("--decimal . api15 850 15");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "density15\t850.0");
+    EXPECT_NE(r.out.find("\napi\t"), std::string::npos);
+    r = run("--decimal . api20-density 35 20");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("temperature\t20\ndensity20\t", 0), 0u) << r.out;
+}
+
+TEST_F(CommandLine, FailedChecksGoToStandardErrorWithStatus2)
+{
+    Ran r = run("--decimal , reduce20 499,9 20");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3\n");
+    r = run("--lang en --decimal , reduce20 850 '125,2'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Temperature is out of the table : -25°C ... +125°C\n");
+    r = run("--lang en mass15 '' 850 20");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Field *Volume* must be filled\n");
+    r = run("--lang en --pressure 11 actual15 850 20");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Excessive pressure is out of range\n");
+}
+
+TEST_F(CommandLine, OutOfTheTableHasStatus3)
+{
+    const Ran r = run("--decimal , reduce20 1090 125");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out, "temperature\t125\n");
+    EXPECT_EQ(r.err, "Плотность при 20°C вышла за пределы таблицы\n");
+}
+
+TEST_F(CommandLine, WrongUseHasStatus1)
+{
+    EXPECT_EQ(run("reduce20 850").status, 1);
+    EXPECT_EQ(run("nosuch 1 2").status, 1);
+    EXPECT_EQ(run("--group gas reduce15 850 20").status, 1);
+    EXPECT_EQ(run("--decimal x reduce15 850 20").status, 1);
+    EXPECT_EQ(run("").status, 1);
+}
+
+TEST_F(CommandLine, HelpAndVersion)
+{
+    Ran r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("api15-density API TEMP"), std::string::npos);
+    r = run("mass15 --help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("mass15 VOLUME DENSITY15 TEMP"), std::string::npos);
+    EXPECT_NE(r.out.find("mass_t actual_density"), std::string::npos);
+    EXPECT_EQ(run("batch --help").status, 0);
+    r = run("--version");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("vantorel-calc ", 0), 0u);
+}
+
+TEST_F(CommandLine, BatchFromStandardInput)
+{
+    const Ran r = run("--decimal , --lang en batch -", "command;arg1;arg2;arg3\n"
+                                                       "reduce15;850;30\n"
+                                                       "reduce15;850;200\n"
+                                                       "mass20;1000;850;20\n"
+                                                       "volume15;0;850;20\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "command;arg1;arg2;arg3;temperature;density20;density15;api;actual_density;mass_t;volume;pressure;"
+              "error\n"
+              "reduce15;850;30;;;;860,3;;;;;;\n"
+              "reduce15;850;200;;;;;;;;;;Temperature is out of the table : -50°C ... +100°C\n"
+              "mass20;1000;850;20;20;;;;850,0;850,000;;;\n"
+              "volume15;0;850;20;;;;;;;;;Value of field *Mass* must be above zero\n");
+}
+
+TEST_F(CommandLine, BatchWithoutHeaderFails)
+{
+    const Ran r = run("batch", "reduce15,850,30\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("command"), std::string::npos);
+}
+
+}  // namespace
