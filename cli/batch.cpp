@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <thread>
 
 namespace cli {
 
@@ -24,8 +25,6 @@ void stripLineEnd(std::string& line)
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
         line.pop_back();
 }
-
-constexpr std::size_t kFlushAt = 1 << 16;
 
 }  // namespace
 
@@ -70,7 +69,10 @@ void splitCsv(const std::string& line, char delimiter, std::vector<std::string>&
 
 void appendCsvField(std::string& out, const std::string& field, char delimiter)
 {
-    if (field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) == std::string::npos) {
+    bool plain = true;
+    for (const char c : field)
+        plain = plain && c != delimiter && c != '"' && c != '\r' && c != '\n';
+    if (plain) {
         out += field;
         return;
     }
@@ -83,8 +85,135 @@ void appendCsvField(std::string& out, const std::string& field, char delimiter)
     out.push_back('"');
 }
 
+namespace {
+
+// Turns input lines into output lines; one per thread, with its own scratch.
+class LineProcessor {
+public:
+    LineProcessor(Calculator& calculator, const Options& options, char delimiter, std::size_t inputColumns)
+        : m_calculator(calculator), m_options(options), m_delimiter(delimiter), m_inputColumns(inputColumns),
+          m_names(allResultNames()), m_columns(m_names.size())
+    {
+    }
+
+    // Appends the output line of one input line; true when the line failed.
+    bool process(const std::string& line, std::string& out)
+    {
+        splitCsv(line, m_delimiter, m_fields);
+        m_message.clear();
+        m_outcome.results.clear();
+        m_outcome.messages.clear();
+        const Command* command = findCommand(m_fields[0]);
+        if (m_fields.size() > m_inputColumns) {
+            m_outcome.status = kStatusUsage;
+            m_message = "the line has " + std::to_string(m_fields.size()) + " fields, the header " +
+                        std::to_string(m_inputColumns);
+        } else if (!command) {
+            m_outcome.status = kStatusUsage;
+            m_message = "unknown subcommand '" + m_fields[0] + "'";
+        } else {
+            const std::size_t needed = command->arguments.size();
+            bool extra = false;
+            for (std::size_t k = 1 + needed; k < m_fields.size(); ++k)
+                extra = extra || !m_fields[k].empty();
+            if (extra) {
+                m_outcome.status = kStatusUsage;
+                m_message = std::string(command->name) + " takes " + std::to_string(needed) + " arguments";
+            } else {
+                m_arguments.resize(needed);
+                for (std::size_t k = 0; k < needed; ++k) {
+                    if (1 + k < m_fields.size())
+                        m_arguments[k].swap(m_fields[1 + k]);
+                    else
+                        m_arguments[k].clear();
+                }
+                m_calculator.run(*command, m_arguments, m_options, m_outcome);
+                for (std::size_t k = 0; k < needed && 1 + k < m_fields.size(); ++k)
+                    m_arguments[k].swap(m_fields[1 + k]);
+                for (const std::string& m : m_outcome.messages) {
+                    if (!m_message.empty())
+                        m_message += " / ";
+                    m_message += m;
+                }
+            }
+        }
+
+        for (std::size_t c = 0; c < m_inputColumns; ++c) {
+            if (c < m_fields.size())
+                appendCsvField(out, m_fields[c], m_delimiter);
+            out.push_back(m_delimiter);
+        }
+        std::fill(m_columns.begin(), m_columns.end(), nullptr);
+        for (const auto& [name, value] : m_outcome.results) {
+            const auto at = std::find(m_names.begin(), m_names.end(), name);
+            if (at != m_names.end())
+                m_columns[static_cast<std::size_t>(at - m_names.begin())] = &value;
+        }
+        for (const std::string* value : m_columns) {
+            if (value)
+                appendCsvField(out, *value, m_delimiter);
+            out.push_back(m_delimiter);
+        }
+        appendCsvField(out, m_message, m_delimiter);
+        out.push_back('\n');
+        return m_outcome.status != kStatusOk;
+    }
+
+private:
+    Calculator& m_calculator;
+    const Options& m_options;
+    const char m_delimiter;
+    const std::size_t m_inputColumns;
+    const std::vector<std::string>& m_names;
+    std::vector<const std::string*> m_columns;
+    std::vector<std::string> m_fields;
+    std::vector<std::string> m_arguments;
+    Outcome m_outcome;
+    std::string m_message;
+};
+
+// A run of input lines and the output they give.
+struct Chunk {
+    std::vector<std::string> lines;
+    std::size_t count = 0;
+    std::string out;
+    long long failed = 0;
+
+    void process(LineProcessor& processor)
+    {
+        out.clear();
+        failed = 0;
+        for (std::size_t k = 0; k < count; ++k)
+            failed += processor.process(lines[k], out) ? 1 : 0;
+    }
+};
+
+constexpr std::size_t kChunkLines = 4096;
+
+// Reads up to kChunkLines calculation lines (empty lines skipped).
+bool readChunk(std::istream& in, Chunk& chunk)
+{
+    if (chunk.lines.size() < kChunkLines)
+        chunk.lines.resize(kChunkLines);
+    chunk.count = 0;
+    while (chunk.count < kChunkLines && std::getline(in, chunk.lines[chunk.count])) {
+        stripLineEnd(chunk.lines[chunk.count]);
+        if (!chunk.lines[chunk.count].empty())
+            ++chunk.count;
+    }
+    return chunk.count > 0;
+}
+
+}  // namespace
+
+int batchThreads()
+{
+    const unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : static_cast<int>(std::min(n, 8u));
+}
+
 bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const Options& options,
-              BatchSummary& summary, std::string& error)
+              BatchSummary& summary, std::string& error, int threads)
 {
     std::string line;
     // the header: the first line that is not empty
@@ -105,90 +234,49 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
         return false;
     }
     const std::size_t inputColumns = header.size();
-    const std::vector<std::string>& resultNames = allResultNames();
 
-    std::string buffer;
-    buffer.reserve(kFlushAt + 4096);
+    std::string head;
     for (std::size_t c = 0; c < inputColumns; ++c) {
-        appendCsvField(buffer, header[c], delimiter);
-        buffer.push_back(delimiter);
+        appendCsvField(head, header[c], delimiter);
+        head.push_back(delimiter);
     }
-    for (const std::string& name : resultNames) {
-        buffer += name;
-        buffer.push_back(delimiter);
+    for (const std::string& name : allResultNames()) {
+        head += name;
+        head.push_back(delimiter);
     }
-    buffer += "error\n";
+    head += "error\n";
+    out.write(head.data(), static_cast<std::streamsize>(head.size()));
 
-    std::vector<std::string> fields;
-    std::vector<std::string> arguments;
-    std::vector<const std::string*> columns(resultNames.size());
-    Outcome outcome;
-    std::string message;
-    while (std::getline(in, line)) {
-        stripLineEnd(line);
-        if (line.empty())
-            continue;
-        ++summary.lines;
-        splitCsv(line, delimiter, fields);
+    // the table is read before the threads start, which then only read it
+    calculator.prepare();
 
-        message.clear();
-        outcome.results.clear();
-        outcome.messages.clear();
-        const Command* command = findCommand(fields[0]);
-        if (fields.size() > inputColumns) {
-            outcome.status = kStatusUsage;
-            message = "the line has " + std::to_string(fields.size()) + " fields, the header " +
-                      std::to_string(inputColumns);
-        } else if (!command) {
-            outcome.status = kStatusUsage;
-            message = "unknown subcommand '" + fields[0] + "'";
-        } else {
-            const std::size_t needed = command->arguments.size();
-            bool extra = false;
-            for (std::size_t k = 1 + needed; k < fields.size(); ++k)
-                extra = extra || !fields[k].empty();
-            if (extra) {
-                outcome.status = kStatusUsage;
-                message = std::string(command->name) + " takes " + std::to_string(needed) + " arguments";
-            } else {
-                arguments.resize(needed);
-                for (std::size_t k = 0; k < needed; ++k)
-                    arguments[k] = 1 + k < fields.size() ? fields[1 + k] : std::string();
-                calculator.run(command->name, arguments, options, outcome);
-                for (const std::string& m : outcome.messages) {
-                    if (!message.empty())
-                        message += " / ";
-                    message += m;
-                }
-            }
-        }
-        if (outcome.status != kStatusOk)
-            ++summary.failed;
-
-        for (std::size_t c = 0; c < inputColumns; ++c) {
-            if (c < fields.size())
-                appendCsvField(buffer, fields[c], delimiter);
-            buffer.push_back(delimiter);
-        }
-        std::fill(columns.begin(), columns.end(), nullptr);
-        for (const auto& [name, value] : outcome.results) {
-            const auto at = std::find(resultNames.begin(), resultNames.end(), name);
-            if (at != resultNames.end())
-                columns[static_cast<std::size_t>(at - resultNames.begin())] = &value;
-        }
-        for (const std::string* value : columns) {
-            if (value)
-                appendCsvField(buffer, *value, delimiter);
-            buffer.push_back(delimiter);
-        }
-        appendCsvField(buffer, message, delimiter);
-        buffer.push_back('\n');
-        if (buffer.size() >= kFlushAt) {
-            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-            buffer.clear();
+    // Rounds of one chunk per thread: read them, compute them side by side,
+    // write them in order. At most `threads` chunks are held at once.
+    const std::size_t workers = static_cast<std::size_t>(std::max(1, threads));
+    std::vector<Chunk> chunks(workers);
+    std::vector<LineProcessor> processors;
+    processors.reserve(workers);
+    for (std::size_t w = 0; w < workers; ++w)
+        processors.emplace_back(calculator, options, delimiter, inputColumns);
+    std::vector<std::thread> pool;
+    bool more = true;
+    while (more) {
+        std::size_t filled = 0;
+        while (filled < workers && (more = readChunk(in, chunks[filled])))
+            ++filled;
+        pool.clear();
+        for (std::size_t w = 1; w < filled; ++w)
+            pool.emplace_back([&chunks, &processors, w] { chunks[w].process(processors[w]); });
+        if (filled > 0)
+            chunks[0].process(processors[0]);
+        for (std::thread& t : pool)
+            t.join();
+        for (std::size_t w = 0; w < filled; ++w) {
+            summary.lines += static_cast<long long>(chunks[w].count);
+            summary.failed += chunks[w].failed;
+            out.write(chunks[w].out.data(), static_cast<std::streamsize>(chunks[w].out.size()));
         }
     }
-    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     out.flush();
     return true;
 }

@@ -31,9 +31,14 @@ void splitCsv(const std::string& line, char delimiter, std::vector<std::string>&
 // Appends a field, quoted when it holds the delimiter, a quote or a break.
 void appendCsvField(std::string& out, const std::string& field, char delimiter);
 
+// The threads a batch uses by default: one per core, at most 8.
+int batchThreads();
+
 // Runs the file. False, with the reason, when the header is not usable; the
-// run goes on past bad lines.
+// run goes on past bad lines. Lines are computed in chunks side by side on
+// `threads` threads and written in input order; memory holds `threads`
+// chunks of 4096 lines at most, whatever the length of the input.
 bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const Options& options,
-              BatchSummary& summary, std::string& error);
+              BatchSummary& summary, std::string& error, int threads = 1);
 
 }  // namespace cli

@@ -727,16 +727,37 @@ Outcome Calculator::run(std::string_view command, const std::vector<std::string>
     return outcome;
 }
 
+void Calculator::prepare()
+{
+    Outcome ignored;
+    loadTable(ignored);
+}
+
 void Calculator::run(std::string_view command, const std::vector<std::string>& arguments, const Options& options,
+                     Outcome& outcome)
+{
+    const Entry* e = findEntry(command);
+    if (!e) {
+        outcome.status = kStatusUsage;
+        outcome.results.clear();
+        outcome.messages.assign(1, "unknown subcommand '" + std::string(command) + "'");
+        return;
+    }
+    run(e->command, arguments, options, outcome);
+}
+
+void Calculator::run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
                      Outcome& outcome)
 {
     outcome.status = kStatusOk;
     outcome.results.clear();
     outcome.messages.clear();
-    const Entry* e = findEntry(command);
+    const Entry* e = nullptr;
+    for (const Entry& candidate : entries())
+        if (&candidate.command == &command)
+            e = &candidate;
     if (!e) {
-        outcome.status = kStatusUsage;
-        outcome.messages.push_back("unknown subcommand '" + std::string(command) + "'");
+        run(command.name, arguments, options, outcome);
         return;
     }
     if (arguments.size() != e->command.arguments.size()) {

@@ -74,6 +74,14 @@ public:
     void run(std::string_view command, const std::vector<std::string>& arguments, const Options& options,
              Outcome& outcome);
 
+    // The same with a command found by findCommand.
+    void run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
+             Outcome& outcome);
+
+    // Reads the table now, if it is there, so that later runs only read the
+    // calculator (runs on several threads at once).
+    void prepare();
+
     // Reads the table now; false (with the missing-file message) when it
     // cannot be read.
     bool loadTable(Outcome& outcome);

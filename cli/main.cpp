@@ -33,6 +33,7 @@ const char* const kOptionsHelp =
     "  --lang ru|en             the language of the messages (default ru)\n"
     "  --decimal ,|.            the decimal separator, in and out (default: the locale's)\n"
     "  --table FILE             the reduction table (default: tablegost3900.txt beside the program)\n"
+    "  --threads N              batch: lines computed on N threads (default: one per core)\n"
     "  --help                   this text, or a subcommand's with SUBCOMMAND --help\n"
     "  --version                the version\n";
 
@@ -112,6 +113,7 @@ int main(int argc, char** argv)
     char decimal = 0;
     std::string tableFile;
     bool help = false;
+    int threads = cli::batchThreads();
     std::vector<std::string> positional;
 
     bool optionsEnded = false;
@@ -196,6 +198,17 @@ int main(int argc, char** argv)
             if (!v || (*v != "," && *v != "."))
                 return usage("--decimal takes , or .");
             decimal = (*v)[0];
+        } else if (name == "--threads") {
+            const auto v = value();
+            int n = 0;
+            try {
+                n = v ? std::stoi(*v) : 0;
+            } catch (const std::exception&) {
+                n = 0;
+            }
+            if (n < 1 || n > 64)
+                return usage("--threads takes a number from 1 to 64");
+            threads = n;
         } else if (name == "--table") {
             const auto v = value();
             if (!v || v->empty())
@@ -235,14 +248,14 @@ int main(int argc, char** argv)
         std::string error;
         bool ok = false;
         if (arguments.empty() || arguments[0] == "-") {
-            ok = cli::runBatch(std::cin, std::cout, calculator, options, summary, error);
+            ok = cli::runBatch(std::cin, std::cout, calculator, options, summary, error, threads);
         } else {
             std::ifstream in(arguments[0], std::ios::binary);
             if (!in) {
                 std::cerr << kProgram << ": cannot read " << arguments[0] << '\n';
                 return cli::kStatusUsage;
             }
-            ok = cli::runBatch(in, std::cout, calculator, options, summary, error);
+            ok = cli::runBatch(in, std::cout, calculator, options, summary, error, threads);
         }
         if (!ok) {
             std::cerr << kProgram << ": " << error << '\n';
