@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -369,6 +370,38 @@ TEST_F(Calculator, BatchWithCommas)
               "convert,volume,10,m3,bbl,,,,,,,62.898,,\n"
               "actual15,850,30,5,,,,,,,,,,actual15 takes 2 arguments\n");
     EXPECT_EQ(summary.failed, 1);
+}
+
+TEST_F(Calculator, BatchOnSeveralThreadsKeepsTheOrder)
+{
+    // several chunks of 4096 lines, every calculator, good and bad lines
+    std::string input = "command;a;b;c\n";
+    const char* const lines[] = {"reduce20;%d,5;20,2", "mass20;%d;850;15,3", "reduce15;%d;30", "volume15;1;%d;20",
+                                 "api20;%d;20", "api15-density;%d;20", "actual15;%d;-5", "nosuch;%d"};
+    char buf[64];
+    for (int i = 0; i < 20000; ++i) {
+        std::snprintf(buf, sizeof buf, lines[i % 8], 480 + i % 700);
+        input += buf;
+        input += "\n";
+    }
+    std::string outputs[3];
+    long long failed[3] = {};
+    for (int threads : {1, 2, 3}) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        cli::BatchSummary summary;
+        std::string error;
+        ASSERT_TRUE(cli::runBatch(in, out, m_calc, m_options, summary, error, threads));
+        EXPECT_EQ(summary.lines, 20000);
+        outputs[threads - 1] = out.str();
+        failed[threads - 1] = summary.failed;
+    }
+    EXPECT_GT(failed[0], 2500);
+    EXPECT_EQ(failed[1], failed[0]);
+    EXPECT_EQ(failed[2], failed[0]);
+    EXPECT_EQ(outputs[1], outputs[0]);
+    EXPECT_EQ(outputs[2], outputs[0]);
+    EXPECT_EQ(std::count(outputs[0].begin(), outputs[0].end(), '\n'), 20001);
 }
 
 TEST_F(Calculator, BatchNeedsItsHeader)
