@@ -6,11 +6,13 @@
 // the smooth course of its column; otherwise it is replaced: a single cell by a
 // smooth fit of its own column, a copied run by the mean of the two
 // neighbouring columns at the same temperature. Where no neighbour column holds
-// a value the cell stays empty. Nothing is extrapolated beyond the typed cells.
+// a value the cell stays empty. A cell missing inside a column's typed range is
+// filled by the fit of its column. Nothing is added beyond the typed range.
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
