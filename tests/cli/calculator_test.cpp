@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 #include <fstream>
 #include <sstream>
 
@@ -21,7 +22,10 @@ using Texts = std::vector<std::string>;
 // A synthetic reduction table in a temporary file, removed at the end.
 class TableFile {
 public:
-    TableFile() : m_path(testing::TempDir() + "vantorel_cli_table_" + std::to_string(++s_count) + ".txt")
+    // named after the process too: ctest runs the tests side by side
+    TableFile()
+        : m_path(testing::TempDir() + "vantorel_cli_table_" + std::to_string(getpid()) + "_" +
+                 std::to_string(++s_count) + ".txt")
     {
         std::ofstream(m_path, std::ios::binary) << testdata::joinLines(testdata::syntheticTable(-25, 125));
     }

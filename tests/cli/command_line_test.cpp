@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -30,7 +31,9 @@ class CommandLine : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_table = testing::TempDir() + "vantorel_calc_table.txt";
+        // ctest runs each test as a process of its own, side by side
+        s_prefix = testing::TempDir() + "vantorel_calc_" + std::to_string(getpid()) + "_";
+        s_table = s_prefix + "table.txt";
         std::ofstream(s_table, std::ios::binary) << testdata::joinLines(testdata::syntheticTable(-25, 125));
     }
     static void TearDownTestSuite() { std::remove(s_table.c_str()); }
@@ -38,13 +41,13 @@ protected:
     // Runs the program with the arguments (already quoted for the shell).
     Ran run(const std::string& arguments, const std::string& input = {})
     {
-        const std::string dir = testing::TempDir();
-        const std::string err = dir + "vantorel_calc_err.txt";
+        const std::string err = s_prefix + "err.txt";
         std::string command = std::string("'") + VANTOREL_CALC_PATH + "' --table '" + s_table + "' " + arguments;
         if (!input.empty()) {
-            const std::string in = dir + "vantorel_calc_in.csv";
+            const std::string in = s_prefix + "in.csv";
             std::ofstream(in, std::ios::binary) << input;
             command += " < '" + in + "'";
+            m_input = in;
         }
         command += " 2>'" + err + "'";
         Ran r;
@@ -59,10 +62,14 @@ protected:
         r.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
         r.err = slurp(err);
         std::remove(err.c_str());
+        if (!m_input.empty())
+            std::remove(m_input.c_str());
         return r;
     }
 
+    static inline std::string s_prefix;
     static inline std::string s_table;
+    std::string m_input;
 };
 
 TEST_F(CommandLine, WorkedValuesOfThe15DegreeModel)
