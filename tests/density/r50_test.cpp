@@ -203,11 +203,16 @@ TEST_F(R50, TheIterationCapIsAReportedFailure)
     // estimates oscillate without converging
     int rounds = 0;
     bool capped = false;
-    for (double t = 200; t <= 2000 && !capped; t += 50) {
+    double t = 200;
+    for (; t <= 2000 && !capped; t += 50) {
         const std::optional<double> m = density::r50ReduceTo15Value(700, t, Products, &rounds);
         capped = !m && rounds == density::kR50MaxIterations;
     }
-    EXPECT_TRUE(capped);
+    ASSERT_TRUE(capped);
+    // through the texts: MsgCalcError and 1.0, like any guarded failure
+    const std::string text = density::formatHandOver(t - 50);
+    EXPECT_DOUBLE_EQ(reduce("700", text.c_str(), false, Products), 1.0);
+    EXPECT_EQ(m_sink.keys, std::vector<MsgKey>{MsgKey::MsgCalcError});
 }
 
 TEST_F(R50, UnguardedStepsAreFailuresForTheCaller)
