@@ -34,7 +34,10 @@ fs::path generate(long long lines)
     const fs::path file = fs::temp_directory_path() / ("vantorel_batch_" + std::to_string(lines) + ".csv");
     if (fs::exists(file))
         return file;
-    std::ofstream out(file, std::ios::binary);
+    // written under another name first, so that an interrupted run leaves no
+    // short file behind to be taken for a whole one
+    const fs::path partial = fs::path(file).concat(".part");
+    std::ofstream out(partial, std::ios::binary);
     out << "command,a,b,c\n";
     char buf[128];
     for (long long i = 0; i < lines; ++i) {
@@ -58,6 +61,8 @@ fs::path generate(long long lines)
         }
         out << buf;
     }
+    out.close();
+    fs::rename(partial, file);
     return file;
 }
 

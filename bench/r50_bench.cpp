@@ -80,31 +80,17 @@ void BM_R50ReduceTo15Value_Products(benchmark::State& state)
 }
 BENCHMARK(BM_R50ReduceTo15Value_Products);
 
-void BM_R50ActualDensity_NoPressure(benchmark::State& state)
+// The actual density at 30 °C (86 °F), without and with an excess pressure.
+void actualDensity(benchmark::State& state, const char* temperature, const char* pressure, bool fahrenheit)
 {
     density::ScopedDecimalSeparator sep(',');
     NullSink sink;
     for (auto _ : state)
-        benchmark::DoNotOptimize(density::r50ActualDensity("850,0", "30", "0", ProductGroup::Products, false, sink));
+        benchmark::DoNotOptimize(
+            density::r50ActualDensity("850,0", temperature, pressure, ProductGroup::Products, fahrenheit, sink));
 }
-BENCHMARK(BM_R50ActualDensity_NoPressure);
-
-void BM_R50ActualDensity_Pressure(benchmark::State& state)
-{
-    density::ScopedDecimalSeparator sep(',');
-    NullSink sink;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(density::r50ActualDensity("850,0", "30", "5", ProductGroup::Products, false, sink));
-}
-BENCHMARK(BM_R50ActualDensity_Pressure);
-
-void BM_R50ActualDensity_Fahrenheit(benchmark::State& state)
-{
-    density::ScopedDecimalSeparator sep(',');
-    NullSink sink;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(density::r50ActualDensity("850,0", "86", "5", ProductGroup::Products, true, sink));
-}
-BENCHMARK(BM_R50ActualDensity_Fahrenheit);
+BENCHMARK_CAPTURE(actualDensity, NoPressure, "30", "0", false);
+BENCHMARK_CAPTURE(actualDensity, Pressure, "30", "5", false);
+BENCHMARK_CAPTURE(actualDensity, PressureFahrenheit, "86", "5", true);
 
 }  // namespace

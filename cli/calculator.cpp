@@ -652,48 +652,52 @@ const std::vector<std::string>& allResultNames()
     return names;
 }
 
+namespace {
+
+// The value whose name matches, in any case.
+template <typename T, std::size_t N>
+std::optional<T> named(std::string_view name, const std::pair<const char*, T> (&names)[N])
+{
+    for (const auto& [text, value] : names)
+        if (sameName(name, text))
+            return value;
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view name)
 {
-    if (sameName(name, "C"))
-        return density::TemperatureUnit::Celsius;
-    if (sameName(name, "F"))
-        return density::TemperatureUnit::Fahrenheit;
-    return std::nullopt;
+    using density::TemperatureUnit;
+    static const std::pair<const char*, TemperatureUnit> names[] = {{"C", TemperatureUnit::Celsius},
+                                                                    {"F", TemperatureUnit::Fahrenheit}};
+    return named(name, names);
 }
 
 std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name)
 {
-    if (sameName(name, "m3"))
-        return density::VolumeUnit::CubicMetre;
-    if (sameName(name, "gal"))
-        return density::VolumeUnit::UsGallon;
-    if (sameName(name, "bbl"))
-        return density::VolumeUnit::Barrel;
-    return std::nullopt;
+    using density::VolumeUnit;
+    static const std::pair<const char*, VolumeUnit> names[] = {
+        {"m3", VolumeUnit::CubicMetre}, {"gal", VolumeUnit::UsGallon}, {"bbl", VolumeUnit::Barrel}};
+    return named(name, names);
 }
 
 std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name)
 {
-    if (sameName(name, "MPa"))
-        return density::PressureUnit::MPa;
-    if (sameName(name, "bar"))
-        return density::PressureUnit::Bar;
-    if (sameName(name, "at"))
-        return density::PressureUnit::TechnicalAtmosphere;
-    if (sameName(name, "psi"))
-        return density::PressureUnit::Psi;
-    return std::nullopt;
+    using density::PressureUnit;
+    static const std::pair<const char*, PressureUnit> names[] = {{"MPa", PressureUnit::MPa},
+                                                                 {"bar", PressureUnit::Bar},
+                                                                 {"at", PressureUnit::TechnicalAtmosphere},
+                                                                 {"psi", PressureUnit::Psi}};
+    return named(name, names);
 }
 
 std::optional<density::ProductGroup> groupNamed(std::string_view name)
 {
-    if (sameName(name, "crude"))
-        return density::ProductGroup::Crude;
-    if (sameName(name, "products"))
-        return density::ProductGroup::Products;
-    if (sameName(name, "lube"))
-        return density::ProductGroup::Lubricating;
-    return std::nullopt;
+    using density::ProductGroup;
+    static const std::pair<const char*, ProductGroup> names[] = {
+        {"crude", ProductGroup::Crude}, {"products", ProductGroup::Products}, {"lube", ProductGroup::Lubricating}};
+    return named(name, names);
 }
 
 Calculator::Calculator(std::string tableFile) : m_tableFile(std::move(tableFile)) {}
