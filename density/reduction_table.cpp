@@ -190,30 +190,49 @@ bool loadReductionTable(const std::string& programFolder, ReductionTable& table,
     return true;
 }
 
-Result<std::string> roundToHalfDegree(std::string_view text)
+Result<std::string> roundToHalfDegree(std::string_view typed)
 {
     const char separator = decimalSeparator();
-    const std::size_t at = text.find(separator);
-    if (at == std::string_view::npos)
-        return std::string(text);
-
+    std::string text(typed);
     const auto invalid = [&] {
-        return Result<std::string>::failure("'" + std::string(text) + "' is not a valid temperature");
+        return Result<std::string>::failure("'" + std::string(typed) + "' is not a valid temperature");
     };
-    const std::string_view whole = text.substr(0, at);
-    const char first = at + 1 < text.size() ? text[at + 1] : '\0';
-    if (first < '0' || first > '9')
-        return invalid();
-    const int d = first - '0';
+    // a number with an exponent is written out first: 1,55E1 is 15,5
+    if (text.find_first_of("eE") != std::string::npos) {
+        const std::optional<double> value = parseNumber(text);
+        if (!value)
+            return invalid();
+        text = formatHandOver(*value);
+        if (text.find_first_of("eE") != std::string::npos)
+            return invalid();
+    }
+    const std::size_t at = text.find(separator);
+    if (at == std::string::npos)
+        return text;
+
+    const std::string whole = text.substr(0, at);
+    const std::string_view rest = std::string_view(text).substr(at + 1);
+    // "15," has no tenths: as 15,0
+    int d = 0;
+    if (!isBlank(rest)) {
+        if (rest[0] < '0' || rest[0] > '9')
+            return invalid();
+        d = rest[0] - '0';
+    }
     if (d <= 2)
-        return std::string(whole) + separator + "0";
+        return whole + separator + "0";
     if (d <= 7)
-        return std::string(whole) + separator + "5";
+        return whole + separator + "5";
 
     // 8 or 9: on to the next whole degree, away from zero
-    const std::optional<double> integer = parseNumber(whole);
     const std::optional<double> value = parseNumber(text);
-    if (!integer || !value || whole.find_first_of("eE") != std::string_view::npos)
+    // ",8" and "-,8" have no whole part: it counts as 0
+    const std::size_t firstChar = whole.find_first_not_of(' ');
+    const std::string_view bare =
+        firstChar == std::string::npos ? std::string_view() : std::string_view(whole).substr(firstChar);
+    const bool noWholePart = bare.empty() || bare == "-" || bare == "+";
+    const std::optional<double> integer = noWholePart ? std::optional<double>(0.0) : parseNumber(whole);
+    if (!integer || !value)
         return invalid();
     const long long i = static_cast<long long>(*integer);
     return std::to_string(*value > 0 ? i + 1 : i - 1);

@@ -74,7 +74,8 @@ private:
 bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink);
 
 // Brings a typed temperature onto the half-degree grid: 15,2 -> 15,0,
-// 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. A text without a comma stays as it is.
+// 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. Only the first decimal counts. A text
+// without the decimal separator stays as it is; one ending in it counts as ,0.
 Result<std::string> roundToHalfDegree(std::string_view temperatureText);
 
 }  // namespace density

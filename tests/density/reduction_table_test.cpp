@@ -263,12 +263,20 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{',', "59,9", "60"}, RoundCase{'.', "15.8", "16"},
                       RoundCase{'.', "15.3", "15.5"}, RoundCase{'.', "15,3", "15,3"}));
 
-TEST(RoundToHalfDegreeFailures, NoDigitAfterTheSeparatorOrNoWholePart)
+// Texts the field check admits as numbers must not stop the calculation.
+INSTANTIATE_TEST_SUITE_P(
+    AdmittedNumbers, RoundToHalfDegree,
+    ::testing::Values(RoundCase{',', "15,", "15,0"}, RoundCase{',', ",8", "1"}, RoundCase{',', "-,8", "-1"},
+                      RoundCase{',', ",3", ",5"}, RoundCase{',', " 15,8 ", "16"}, RoundCase{',', "+15,9", "16"},
+                      RoundCase{',', "1,58E1", "16"}, RoundCase{',', "1,55E1", "15,5"},
+                      RoundCase{',', "-2E1", "-20"}, RoundCase{',', "15, ", "15,0"}));
+
+TEST(RoundToHalfDegreeFailures, TextsThatAreNoNumber)
 {
     density::ScopedDecimalSeparator sep(',');
-    EXPECT_FALSE(density::roundToHalfDegree("15,").ok());
-    EXPECT_FALSE(density::roundToHalfDegree(",8").ok());
-    EXPECT_TRUE(density::roundToHalfDegree(",3").ok());
+    EXPECT_FALSE(density::roundToHalfDegree("15,x").ok());
+    EXPECT_FALSE(density::roundToHalfDegree("a,9").ok());
+    EXPECT_FALSE(density::roundToHalfDegree("1E,9").ok());
 }
 
 }  // namespace
