@@ -178,6 +178,31 @@ TEST_F(CommandLine, BatchFromStandardInput)
               "volume15;0;850;20;;;;;;;;;Value of field *Mass* must be above zero\n");
 }
 
+TEST(CommandLineTable, ReadFromTheProgramsFolderByDefault)
+{
+    // the build copies data/tablegost3900.txt beside the program; at 20 °C a
+    // reading is its own density at 20 °C
+    const std::string command = std::string("'") + VANTOREL_CALC_PATH + "' --decimal , reduce20 850 20 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buf[512];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+        out.append(buf, n);
+    const int wait = pclose(pipe);
+    EXPECT_EQ(WEXITSTATUS(wait), 0) << out;
+    EXPECT_EQ(out, "temperature\t20\ndensity20\t850,0\n");
+}
+
+TEST_F(CommandLine, AMissingTableFileIsNamedWithoutItsFolder)
+{
+    const Ran r = run("--table /nonexistent/folder/table.txt --lang en --decimal , reduce20 850 20");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "File table.txt not found. Check the file exists.\n");
+}
+
 TEST_F(CommandLine, BatchWithoutHeaderFails)
 {
     const Ran r = run("batch", "reduce15,850,30\n");
