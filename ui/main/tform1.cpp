@@ -1,5 +1,6 @@
 #include "tform1.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -69,6 +70,7 @@ void TForm1::buildWindow()
     build::applyFieldColours(this);
     bindIndicators();
     connectHandlers();
+    connectUnitIndicators();
     fixSize();
 }
 
@@ -89,6 +91,18 @@ void TForm1::connectHandlers()
     connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::N5Click);
     connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this, &TForm1::N7Click);
     connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::N8Click);
+
+    const auto onClick = [this](const char* name, void (TForm1::*handler)()) {
+        connect(component<QAbstractButton>(QString::fromLatin1(name)), &QAbstractButton::clicked, this, handler);
+    };
+    onClick("Button3", &TForm1::Button3Click);
+    onClick("Button4", &TForm1::Button4Click);
+    onClick("Button5", &TForm1::Button5Click);
+    onClick("Button6", &TForm1::Button6Click);
+    onClick("CheckBox7", &TForm1::CheckBox7Click);
+    onClick("CheckBox9", &TForm1::CheckBox9Click);
+    onClick("SpeedButton1", &TForm1::SpeedButton1Click);
+    onClick("SpeedButton3", &TForm1::SpeedButton3Click);
 
     struct HelpEntry {
         const char* button;
@@ -162,8 +176,6 @@ void TForm1::ApplyLanguage(shell::UiLanguage language)
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
 void TForm1::EnablePressureEdit() {}
 
-// Indicator captions and range labels from the loaded unit marks.
-void TForm1::RestoreUnitCaptions() {}
 
 void TForm1::LoadReductionTable()
 {

@@ -2,11 +2,16 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <initializer_list>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/catalogue.h"
 #include "app/message_box.h"
+#include "density/messages.h"
 #include "density/reduction_table.h"
+#include "density/units.h"
 
 namespace shell {
 class TO_progr_form;
@@ -69,6 +74,31 @@ private:
     void bindIndicators();
     void connectHandlers();
     void fixSize();
+
+    // GOST 3900-85 pages
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void CheckBox7Click();
+    void CheckBox9Click();
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+    // The temperature text on the table's grid after its checks, written back
+    // into the field; nothing after a message.
+    std::optional<std::string> gost3900Temperature(const char* field, const char* panel, density::MsgKey emptyMessage,
+                                                   density::MsgKey invalidMessage);
+    // The unit of a field, from its indicator's marks.
+    int unitOf(const char* panel) const;
+    // Sets a chain's controls after its check box.
+    void lockChain(const char* checkBox, const char* chainButton, std::initializer_list<const char*> locked);
+    // A calculation stopped on malformed data.
+    void reportFailure(const std::string& reason);
+
+    // Unit indicators
+    void connectUnitIndicators();
+    void Panel16DblClick();
+    void ResetAllUnits(density::UnitKind kind, int unit);
 
     void N4Click();
     void N5Click();

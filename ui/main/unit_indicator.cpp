@@ -90,6 +90,67 @@ void UnitIndicator::bind(QLineEdit* field, QLabel* rangeLabel)
     m_rangeLabel = rangeLabel;
 }
 
+int UnitIndicator::currentUnit() const
+{
+    int unit = m_spec.kind == density::UnitKind::Pressure ? 1 : 2;
+    for (std::size_t i = 0; i < m_unitItems.size(); ++i)
+        if (m_unitItems[i]->isChecked())
+            unit = static_cast<int>(i) + 1;
+    return unit;
+}
+
+bool UnitIndicator::recalculates() const
+{
+    return m_recalcItem->isChecked();
+}
+
+void UnitIndicator::selectUnit(int target, density::MessageSink& sink)
+{
+    changeUnit(m_markedUnit, target, false, sink);
+}
+
+void UnitIndicator::cycleUnit(density::MessageSink& sink)
+{
+    const int current = currentUnit();
+    changeUnit(current, density::nextUnit(m_spec.kind, current), true, sink);
+}
+
+void UnitIndicator::changeUnit(int from, int to, bool cycle, density::MessageSink& sink)
+{
+    showUnit(to);
+    if (m_field) {
+        const std::string text = m_field->text().toStdString();
+        const std::string converted =
+            density::recalcOnUnitChange(m_spec.kind, text, from, to, recalculates(), cycle, sink);
+        if (converted != text)
+            m_field->setText(QString::fromStdString(converted));
+    }
+    markUnit(to);
+}
+
+void UnitIndicator::restoreCaption()
+{
+    for (std::size_t i = 0; i < m_unitItems.size(); ++i)
+        if (m_unitItems[i]->isChecked())
+            showUnit(static_cast<int>(i) + 1);
+    m_markedUnit = currentUnit();
+}
+
+void UnitIndicator::showUnit(int unit)
+{
+    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(m_spec.kind, unit))));
+    if (m_rangeLabel)
+        m_rangeLabel->setText(
+            QString::fromStdString(density::pressureRangeText(static_cast<density::PressureUnit>(unit))));
+}
+
+void UnitIndicator::markUnit(int unit)
+{
+    for (std::size_t i = 0; i < m_unitItems.size(); ++i)
+        m_unitItems[i]->setChecked(static_cast<int>(i) + 1 == unit);
+    m_markedUnit = unit;
+}
+
 void UnitIndicator::contextMenuEvent(QContextMenuEvent* event)
 {
     m_popup->popup(event->globalPos());

@@ -38,6 +38,22 @@ public:
     QLineEdit* field() const { return m_field; }
     QLabel* rangeLabel() const { return m_rangeLabel; }
 
+    // The unit of the field: the last checked unit item in menu order, or,
+    // when none is checked, °F, US gallons or MPa.
+    int currentUnit() const;
+    bool recalculates() const;
+
+    // A unit item chosen: caption, range label, the field's number converted
+    // when the recalculate mark is on, then the marks. A failed conversion
+    // (its message shown) leaves the field text as it was; the unit changes.
+    void selectUnit(int target, density::MessageSink& sink);
+    // A double click: on to the next unit of the current one.
+    void cycleUnit(density::MessageSink& sink);
+    // Caption and range label from the marks, no conversion: after the marks
+    // have been loaded, and after a language switch. With no unit checked the
+    // caption stays as it is.
+    void restoreCaption();
+
 signals:
     void doubleClicked();
 
@@ -46,6 +62,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void showUnit(int unit);
+    void changeUnit(int from, int to, bool cycle, density::MessageSink& sink);
+    void markUnit(int unit);
+
     const IndicatorSpec& m_spec;
     QMenu* m_popup;
     QActionGroup* m_units;
@@ -53,6 +73,9 @@ private:
     QAction* m_recalcItem = nullptr;
     QLineEdit* m_field = nullptr;
     QLabel* m_rangeLabel = nullptr;
+    // The unit the marks held after the last change: by the time a unit
+    // item's click arrives, the menu has already moved its check mark.
+    int m_markedUnit = 1;
 };
 
 }  // namespace gui
