@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "app/message_box.h"
+#include "support/qt_printers.h"
 
 // Answers every message box of the program while it lives, records what was
 // asked, and replies with scripted buttons (or each box's default button).
