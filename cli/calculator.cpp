@@ -192,7 +192,7 @@ private:
     CollectingSink m_sink;
 };
 
-// Part 3.4 passes 60 °F as these texts, with the separator in force.
+// The API page passes 60 °F as these texts, with the separator in force.
 std::string sixtyOnTheGrid()
 {
     return std::string("15") + density::decimalSeparator() + "5";
@@ -259,7 +259,7 @@ bool tankTemperature(Run& run, const std::string& text, bool r50)
 constexpr bool kGost = false;
 constexpr bool kR50 = true;
 
-// --- GOST 3900-85 pages (Part 3.2) ---
+// --- GOST 3900-85 pages ---
 
 // Button3Click
 void reduce20(Run& run, const Args& a)
@@ -334,7 +334,7 @@ void volume20(Run& run, const Args& a)
     run.result("actual_density", r->actualDensity, 1);
 }
 
-// --- GOST R 50.2.076-2010 pages (Part 3.3) ---
+// --- GOST R 50.2.076-2010 pages ---
 
 // Button7Click
 void reduce15(Run& run, const Args& a)
@@ -415,7 +415,7 @@ void volume15(Run& run, const Args& a)
     run.result("actual_density", *rho, 1);
 }
 
-// --- API page (Part 3.4) ---
+// --- API page ---
 
 // Button1Click
 void api20(Run& run, const Args& a)
@@ -508,7 +508,7 @@ void api15Density(Run& run, const Args& a)
         run.result("actual_density", *actual, 1);
 }
 
-// --- unit conversions (Part 2.5) ---
+// --- unit conversions ---
 
 void convert(Run& run, const Args& a)
 {

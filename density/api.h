@@ -2,7 +2,7 @@
 
 #include "messages.h"
 
-// API gravity at 60 °F and the density at 60 °F (Part 2.4).
+// API gravity at 60 °F and the density at 60 °F.
 namespace density {
 
 // 141.5 x 999.0145 kg/m3, the density of water at 60 °F; every digit counts.

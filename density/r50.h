@@ -64,14 +64,14 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
 // be infinite or not a number when the inputs are.
 double r50ActualDensityValue(double density15, double temperatureC, double pressureMPa, ProductGroup group);
 
-// R50ReduceTo15 of Part 2.3. A Fahrenheit temperature is first converted with
+// The hydrometer reading reduced to 15 °C. A Fahrenheit temperature is first converted with
 // convertTemperature (to 0,1 °C). Steps 1 and 2 are not guarded: a text that
 // does not parse there is a failure for the generic error report. Any failure
 // of steps 3 to 5 shows MsgCalcError and gives 1.0.
 Result<double> r50ReduceTo15(std::string_view densityText, std::string_view temperatureText, bool glassCorrection,
                              ProductGroup group, bool fahrenheit, MessageSink& sink);
 
-// R50ActualDensity of Part 2.3. No handling of its own: a text that does not
+// The actual density from the density at 15 °C. No handling of its own: a text that does not
 // parse, or a step that leaves the finite numbers (a division by zero), is a
 // failure for the caller. A pressure of zero, however written, means none.
 Result<double> r50ActualDensity(std::string_view density15Text, std::string_view temperatureText,

@@ -61,7 +61,7 @@ protected:
     cli::Options m_options;
 };
 
-// --- the worked values of Part 2.3 and the references of Part 2.4 ---
+// --- the worked values of the 15 °C model and the API references ---
 
 TEST_F(Calculator, Reduce15WorkedValues)
 {

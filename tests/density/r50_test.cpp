@@ -37,7 +37,7 @@ constexpr auto Crude = ProductGroup::Crude;
 constexpr auto Products = ProductGroup::Products;
 constexpr auto Lube = ProductGroup::Lubricating;
 
-// The worked values of Part 2.3, to four decimals.
+// Worked values of the 15 °C model, to four decimals.
 TEST_F(R50, ReduceTo15WorkedValues)
 {
     EXPECT_NEAR(reduce("850,0", "30", false, Products), 860.5897, 5e-5);

@@ -258,36 +258,36 @@ TEST_F(MainWindowTest, MainMenuTreeInOrder)
     }
 }
 
-class EveryIndicator : public MainWindowTest, public ::testing::WithParamInterface<gui::IndicatorSpec> {};
+class EveryIndicator : public MainWindowTest, public ::testing::WithParamInterface<gui::IndicatorEntry> {};
 
 TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
 {
-    const gui::IndicatorSpec& spec = GetParam();
-    auto* panel = get<gui::UnitIndicator>(spec.panel);
+    const gui::IndicatorEntry& entry = GetParam();
+    auto* panel = get<gui::UnitIndicator>(entry.panel);
     ASSERT_TRUE(panel);
     EXPECT_EQ(panel->toolTip(), QStringLiteral("Для смены единиц : правая кнопка мыши или двойной клик"));
     EXPECT_EQ(panel->frameShadow(), QFrame::Sunken);
 
     QMenu* popup = panel->popup();
-    EXPECT_EQ(popup->objectName(), QString::fromLatin1(spec.popup));
+    EXPECT_EQ(popup->objectName(), QString::fromLatin1(entry.popup));
     const QList<QAction*> actions = popup->actions();
-    const int units = density::unitCount(spec.kind);
-    ASSERT_EQ(int(spec.unitItems.size()), units);
+    const int units = density::unitCount(entry.kind);
+    ASSERT_EQ(int(entry.unitItems.size()), units);
     ASSERT_EQ(actions.size(), units + 2);
     for (int i = 0; i < units; ++i) {
         QAction* item = actions[i];
-        EXPECT_EQ(item->objectName(), QString::fromLatin1(spec.unitItems[i]));
-        EXPECT_EQ(item->text(), gui::unitItemCaption(spec.kind, i + 1));
+        EXPECT_EQ(item->objectName(), QString::fromLatin1(entry.unitItems[i]));
+        EXPECT_EQ(item->text(), gui::unitItemCaption(entry.kind, i + 1));
         EXPECT_TRUE(item->isCheckable());
-        EXPECT_EQ(item->isChecked(), i == 0) << spec.unitItems[i];
+        EXPECT_EQ(item->isChecked(), i == 0) << entry.unitItems[i];
         ASSERT_TRUE(item->actionGroup());
         EXPECT_TRUE(item->actionGroup()->isExclusive());
         EXPECT_EQ(item->actionGroup(), actions[0]->actionGroup());
     }
     EXPECT_TRUE(actions[units]->isSeparator());
-    EXPECT_EQ(actions[units]->objectName(), QString::fromLatin1(spec.separator));
+    EXPECT_EQ(actions[units]->objectName(), QString::fromLatin1(entry.separator));
     QAction* recalc = actions[units + 1];
-    EXPECT_EQ(recalc->objectName(), QString::fromLatin1(spec.recalcItem));
+    EXPECT_EQ(recalc->objectName(), QString::fromLatin1(entry.recalcItem));
     EXPECT_EQ(recalc->text(), QStringLiteral("Пересчитать при смене единиц"));
     EXPECT_TRUE(recalc->isCheckable() && recalc->isChecked());
     EXPECT_EQ(recalc->actionGroup(), nullptr);
@@ -298,11 +298,11 @@ TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
 
     // the field beside it, in the same box; the range label after it
     ASSERT_TRUE(panel->field());
-    EXPECT_EQ(panel->field()->objectName(), QString::fromLatin1(spec.field));
+    EXPECT_EQ(panel->field()->objectName(), QString::fromLatin1(entry.field));
     EXPECT_EQ(panel->field()->parentWidget(), panel->parentWidget());
-    if (spec.rangeLabel) {
+    if (entry.rangeLabel) {
         ASSERT_TRUE(panel->rangeLabel());
-        EXPECT_EQ(panel->rangeLabel()->objectName(), QString::fromLatin1(spec.rangeLabel));
+        EXPECT_EQ(panel->rangeLabel()->objectName(), QString::fromLatin1(entry.rangeLabel));
         EXPECT_EQ(panel->rangeLabel()->parentWidget(), panel->parentWidget());
     } else {
         EXPECT_EQ(panel->rangeLabel(), nullptr);
@@ -310,16 +310,16 @@ TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, EveryIndicator, ::testing::ValuesIn(gui::indicatorTable()),
-                         [](const ::testing::TestParamInfo<gui::IndicatorSpec>& info) {
+                         [](const ::testing::TestParamInfo<gui::IndicatorEntry>& info) {
                              return std::string(info.param.panel);
                          });
 
 TEST_F(MainWindowTest, IndicatorTableNamesEveryItemOnce)
 {
     QStringList names;
-    for (const gui::IndicatorSpec& spec : gui::indicatorTable()) {
-        names << spec.panel << spec.popup << spec.separator << spec.recalcItem << spec.field;
-        for (const char* item : spec.unitItems)
+    for (const gui::IndicatorEntry& entry : gui::indicatorTable()) {
+        names << entry.panel << entry.popup << entry.separator << entry.recalcItem << entry.field;
+        for (const char* item : entry.unitItems)
             names << item;
     }
     const int count = names.size();

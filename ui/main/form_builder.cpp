@@ -124,9 +124,9 @@ QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio)
 
 QWidget* indicator(QWidget* parent, const char* panel)
 {
-    const IndicatorSpec* spec = findIndicator(panel);
-    Q_ASSERT(spec);
-    return new UnitIndicator(*spec, parent);
+    const IndicatorEntry* entry = findIndicator(panel);
+    Q_ASSERT(entry);
+    return new UnitIndicator(*entry, parent);
 }
 
 QHBoxLayout* row(std::initializer_list<QWidget*> items)

@@ -13,9 +13,9 @@ constexpr UnitKind P = UnitKind::Pressure;
 
 }  // namespace
 
-const std::vector<IndicatorSpec>& indicatorTable()
+const std::vector<IndicatorEntry>& indicatorTable()
 {
-    static const std::vector<IndicatorSpec> table = {
+    static const std::vector<IndicatorEntry> table = {
         {"Panel3", "PopupMenu2", T, {"N14", "N15"}, "N11", "N12", "Edit2", nullptr},
         {"Panel4", "PopupMenu3", T, {"N9", "N10"}, "N16", "N17", "Edit5", nullptr},
         {"Panel5", "PopupMenu4", T, {"N18", "N19"}, "N20", "N22", "Edit10", nullptr},
@@ -39,11 +39,11 @@ const std::vector<IndicatorSpec>& indicatorTable()
     return table;
 }
 
-const IndicatorSpec* findIndicator(const char* panel)
+const IndicatorEntry* findIndicator(const char* panel)
 {
-    for (const IndicatorSpec& spec : indicatorTable())
-        if (std::strcmp(spec.panel, panel) == 0)
-            return &spec;
+    for (const IndicatorEntry& entry : indicatorTable())
+        if (std::strcmp(entry.panel, panel) == 0)
+            return &entry;
     return nullptr;
 }
 

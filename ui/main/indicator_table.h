@@ -8,7 +8,7 @@ namespace gui {
 
 // One unit indicator of the main window: its panel, pop-up menu and items,
 // the field whose number it converts and, for pressure, the range label.
-struct IndicatorSpec {
+struct IndicatorEntry {
     const char* panel;
     const char* popup;
     density::UnitKind kind;
@@ -20,9 +20,9 @@ struct IndicatorSpec {
 };
 
 // The 19 indicators: twelve temperature, four volume, three pressure.
-const std::vector<IndicatorSpec>& indicatorTable();
+const std::vector<IndicatorEntry>& indicatorTable();
 
 // The entry of a panel, or nullptr.
-const IndicatorSpec* findIndicator(const char* panel);
+const IndicatorEntry* findIndicator(const char* panel);
 
 }  // namespace gui

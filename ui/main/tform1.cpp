@@ -76,11 +76,11 @@ void TForm1::buildWindow()
 
 void TForm1::bindIndicators()
 {
-    for (const IndicatorSpec& spec : indicatorTable()) {
-        auto* indicator = component<UnitIndicator>(QString::fromLatin1(spec.panel));
+    for (const IndicatorEntry& entry : indicatorTable()) {
+        auto* indicator = component<UnitIndicator>(QString::fromLatin1(entry.panel));
         Q_ASSERT(indicator);
-        indicator->bind(component<QLineEdit>(QString::fromLatin1(spec.field)),
-                        spec.rangeLabel ? component<QLabel>(QString::fromLatin1(spec.rangeLabel)) : nullptr);
+        indicator->bind(component<QLineEdit>(QString::fromLatin1(entry.field)),
+                        entry.rangeLabel ? component<QLabel>(QString::fromLatin1(entry.rangeLabel)) : nullptr);
         m_indicators.push_back(indicator);
     }
 }

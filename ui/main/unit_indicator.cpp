@@ -54,22 +54,22 @@ QString recalcItemCaption()
     return QStringLiteral("Пересчитать при смене единиц");
 }
 
-UnitIndicator::UnitIndicator(const IndicatorSpec& spec, QWidget* parent)
-    : QLabel(parent), m_spec(spec), m_popup(new QMenu(this)), m_units(new QActionGroup(this))
+UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
+    : QLabel(parent), m_entry(entry), m_popup(new QMenu(this)), m_units(new QActionGroup(this))
 {
-    setObjectName(QString::fromLatin1(spec.panel));
+    setObjectName(QString::fromLatin1(entry.panel));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
     setToolTip(QStringLiteral("Для смены единиц : правая кнопка мыши или двойной клик"));
-    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(spec.kind, 1))));
+    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(entry.kind, 1))));
     const QFontMetrics metrics(font());
-    setFixedWidth(metrics.horizontalAdvance(widestUnitWord(spec.kind)) + 2 * frameWidth() + 12);
+    setFixedWidth(metrics.horizontalAdvance(widestUnitWord(entry.kind)) + 2 * frameWidth() + 12);
 
-    m_popup->setObjectName(QString::fromLatin1(spec.popup));
+    m_popup->setObjectName(QString::fromLatin1(entry.popup));
     m_units->setExclusive(true);
     int unit = 1;
-    for (const char* name : spec.unitItems) {
-        QAction* item = m_popup->addAction(unitItemCaption(spec.kind, unit));
+    for (const char* name : entry.unitItems) {
+        QAction* item = m_popup->addAction(unitItemCaption(entry.kind, unit));
         item->setObjectName(QString::fromLatin1(name));
         item->setCheckable(true);
         item->setChecked(unit == 1);
@@ -77,9 +77,9 @@ UnitIndicator::UnitIndicator(const IndicatorSpec& spec, QWidget* parent)
         m_unitItems.push_back(item);
         ++unit;
     }
-    m_popup->addSeparator()->setObjectName(QString::fromLatin1(spec.separator));
+    m_popup->addSeparator()->setObjectName(QString::fromLatin1(entry.separator));
     m_recalcItem = m_popup->addAction(recalcItemCaption());
-    m_recalcItem->setObjectName(QString::fromLatin1(spec.recalcItem));
+    m_recalcItem->setObjectName(QString::fromLatin1(entry.recalcItem));
     m_recalcItem->setCheckable(true);
     m_recalcItem->setChecked(true);
 }
@@ -92,7 +92,7 @@ void UnitIndicator::bind(QLineEdit* field, QLabel* rangeLabel)
 
 int UnitIndicator::currentUnit() const
 {
-    int unit = m_spec.kind == density::UnitKind::Pressure ? 1 : 2;
+    int unit = m_entry.kind == density::UnitKind::Pressure ? 1 : 2;
     for (std::size_t i = 0; i < m_unitItems.size(); ++i)
         if (m_unitItems[i]->isChecked())
             unit = static_cast<int>(i) + 1;
@@ -112,7 +112,7 @@ void UnitIndicator::selectUnit(int target, density::MessageSink& sink)
 void UnitIndicator::cycleUnit(density::MessageSink& sink)
 {
     const int current = currentUnit();
-    changeUnit(current, density::nextUnit(m_spec.kind, current), true, sink);
+    changeUnit(current, density::nextUnit(m_entry.kind, current), true, sink);
 }
 
 void UnitIndicator::changeUnit(int from, int to, bool cycle, density::MessageSink& sink)
@@ -121,7 +121,7 @@ void UnitIndicator::changeUnit(int from, int to, bool cycle, density::MessageSin
     if (m_field) {
         const std::string text = m_field->text().toStdString();
         const std::string converted =
-            density::recalcOnUnitChange(m_spec.kind, text, from, to, recalculates(), cycle, sink);
+            density::recalcOnUnitChange(m_entry.kind, text, from, to, recalculates(), cycle, sink);
         if (converted != text)
             m_field->setText(QString::fromStdString(converted));
     }
@@ -138,7 +138,7 @@ void UnitIndicator::restoreCaption()
 
 void UnitIndicator::showUnit(int unit)
 {
-    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(m_spec.kind, unit))));
+    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(m_entry.kind, unit))));
     if (m_rangeLabel)
         m_rangeLabel->setText(
             QString::fromStdString(density::pressureRangeText(static_cast<density::PressureUnit>(unit))));

@@ -24,10 +24,10 @@ QString recalcItemCaption();
 class UnitIndicator : public QLabel {
     Q_OBJECT
 public:
-    UnitIndicator(const IndicatorSpec& spec, QWidget* parent);
+    UnitIndicator(const IndicatorEntry& entry, QWidget* parent);
 
-    const IndicatorSpec& spec() const { return m_spec; }
-    density::UnitKind kind() const { return m_spec.kind; }
+    const IndicatorEntry& entry() const { return m_entry; }
+    density::UnitKind kind() const { return m_entry.kind; }
     QMenu* popup() const { return m_popup; }
     // The unit items in menu order: item i has unit code i + 1.
     const std::vector<QAction*>& unitItems() const { return m_unitItems; }
@@ -66,7 +66,7 @@ private:
     void changeUnit(int from, int to, bool cycle, density::MessageSink& sink);
     void markUnit(int unit);
 
-    const IndicatorSpec& m_spec;
+    const IndicatorEntry& m_entry;
     QMenu* m_popup;
     QActionGroup* m_units;
     std::vector<QAction*> m_unitItems;
