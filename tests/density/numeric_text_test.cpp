@@ -21,8 +21,9 @@ TEST_P(ParseNumber, FollowsTheLocaleSeparator)
     ScopedDecimalSeparator sep(c.separator);
     const std::optional<double> v = density::parseNumber(c.text);
     ASSERT_EQ(v.has_value(), c.ok) << "'" << c.text << "'";
-    if (c.ok)
+    if (c.ok) {
         EXPECT_DOUBLE_EQ(*v, c.value);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
