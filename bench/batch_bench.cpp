@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "full_table.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -46,18 +48,42 @@ fs::path generate(long long lines)
         const long long v = 100 + i % 5000;
         const long long api = i % 99;
         switch (i % 12) {
-        case 0: std::snprintf(buf, sizeof buf, "reduce20,%.1f,%.1f\n", d, t); break;
-        case 1: std::snprintf(buf, sizeof buf, "actual20,%.1f,%.1f\n", d, t); break;
-        case 2: std::snprintf(buf, sizeof buf, "mass20,%lld,%.1f,%.1f\n", v, d, t); break;
-        case 3: std::snprintf(buf, sizeof buf, "volume20,%lld,%.1f,%.1f\n", v, d, t); break;
-        case 4: std::snprintf(buf, sizeof buf, "reduce15,%.1f,%.1f\n", d, t); break;
-        case 5: std::snprintf(buf, sizeof buf, "actual15,%.1f,%.1f\n", d + 20, t); break;
-        case 6: std::snprintf(buf, sizeof buf, "mass15,%lld,%.1f,%.1f\n", v, d + 20, t); break;
-        case 7: std::snprintf(buf, sizeof buf, "volume15,%lld,%.1f,%.1f\n", v, d + 20, t); break;
-        case 8: std::snprintf(buf, sizeof buf, "api20,%.1f,%.1f\n", d, t); break;
-        case 9: std::snprintf(buf, sizeof buf, "api20-density,%lld,%.1f\n", api, t); break;
-        case 10: std::snprintf(buf, sizeof buf, "api15,%.1f,%.1f\n", d, t); break;
-        default: std::snprintf(buf, sizeof buf, "api15-density,%lld,%.1f\n", api, t); break;
+        case 0:
+            std::snprintf(buf, sizeof buf, "reduce20,%.1f,%.1f\n", d, t);
+            break;
+        case 1:
+            std::snprintf(buf, sizeof buf, "actual20,%.1f,%.1f\n", d, t);
+            break;
+        case 2:
+            std::snprintf(buf, sizeof buf, "mass20,%lld,%.1f,%.1f\n", v, d, t);
+            break;
+        case 3:
+            std::snprintf(buf, sizeof buf, "volume20,%lld,%.1f,%.1f\n", v, d, t);
+            break;
+        case 4:
+            std::snprintf(buf, sizeof buf, "reduce15,%.1f,%.1f\n", d, t);
+            break;
+        case 5:
+            std::snprintf(buf, sizeof buf, "actual15,%.1f,%.1f\n", d + 20, t);
+            break;
+        case 6:
+            std::snprintf(buf, sizeof buf, "mass15,%lld,%.1f,%.1f\n", v, d + 20, t);
+            break;
+        case 7:
+            std::snprintf(buf, sizeof buf, "volume15,%lld,%.1f,%.1f\n", v, d + 20, t);
+            break;
+        case 8:
+            std::snprintf(buf, sizeof buf, "api20,%.1f,%.1f\n", d, t);
+            break;
+        case 9:
+            std::snprintf(buf, sizeof buf, "api20-density,%lld,%.1f\n", api, t);
+            break;
+        case 10:
+            std::snprintf(buf, sizeof buf, "api15,%.1f,%.1f\n", d, t);
+            break;
+        default:
+            std::snprintf(buf, sizeof buf, "api15-density,%lld,%.1f\n", api, t);
+            break;
         }
         out << buf;
     }
@@ -74,20 +100,8 @@ fs::path table()
         return real;
     const fs::path file = fs::temp_directory_path() / "vantorel_batch_table.txt";
     std::ofstream out(file, std::ios::binary);
-    char buf[32];
-    for (int i = 0; i <= 300; ++i) {
-        const double t = -25 + 0.5 * i;
-        std::snprintf(buf, sizeof buf, " %6.1f", t);
-        std::string row = buf;
-        for (int d = 500; d <= 1090; d += 10) {
-            std::snprintf(buf, sizeof buf, " *%04d%6.1f", d, d + 0.7 * (t - 20));
-            row += buf;
-        }
-        for (char& c : row)
-            if (c == '.')
-                c = ',';
+    for (const std::string& row : fullTableLines())
         out << row << "\r\n";
-    }
     return file;
 }
 

@@ -9,28 +9,13 @@
 #include "density/numeric_text.h"
 #include "density/reduction_table.h"
 #include "density/units.h"
+#include "full_table.h"
 
 namespace {
 
-// A full table: 301 rows from -25 to 125 °C, every one of the 60 cells filled.
 density::ReductionTable fullTable()
 {
-    std::vector<std::string> lines;
-    for (int i = 0; i <= 300; ++i) {
-        const double t = -25 + 0.5 * i;
-        char buf[32];
-        std::snprintf(buf, sizeof buf, " %6.1f", t);
-        std::string row = buf;
-        for (int d = 500; d <= 1090; d += 10) {
-            std::snprintf(buf, sizeof buf, " *%04d%6.1f", d, d + 0.7 * (t - 20));
-            row += buf;
-        }
-        for (char& c : row)
-            if (c == '.')
-                c = ',';
-        lines.push_back(row);
-    }
-    return density::ReductionTable(std::move(lines));
+    return density::ReductionTable(fullTableLines());
 }
 
 class NullSink : public density::MessageSink {

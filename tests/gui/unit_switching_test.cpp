@@ -178,8 +178,9 @@ TEST_F(UnitSwitching, ResetAllTemperaturesGivesOneMessagePerFieldThatIsNoNumber)
 
     EXPECT_EQ(m_boxes.texts(), QStringList(3, QStringLiteral("Ошибка при конвертации единиц температуры")));
     for (const gui::UnitIndicator* indicator : form().indicators())
-        if (indicator->kind() == density::UnitKind::Temperature)
+        if (indicator->kind() == density::UnitKind::Temperature) {
             EXPECT_EQ(indicator->text(), QStringLiteral("°F")) << indicator->objectName().toStdString();
+        }
     for (const char* f : fields) {
         const QString text = edit(f)->text();
         if (text.size() == 1)

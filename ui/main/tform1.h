@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/catalogue.h"
@@ -76,6 +77,19 @@ private:
     void fixSize();
 
     // GOST 3900-85 pages
+    struct DensityCalculation {
+        const char* input;
+        density::MsgKey emptyMessage;
+        density::MsgKey invalidMessage;
+        bool (*admitted)(double);
+        density::MsgKey rangeMessage;
+        const char* temperature;
+        const char* panel;
+        const char* result;
+        density::Result<double> (*lookup)(const density::ReductionTable&, std::string_view, std::string_view,
+                                          density::TemperatureUnit, density::MessageSink&);
+    };
+    void densityCalculation(const DensityCalculation& c);
     void Button3Click();
     void Button4Click();
     void Button5Click();

@@ -68,58 +68,44 @@ std::optional<std::string> TForm1::gost3900Temperature(const char* fieldName, co
     return *grid;
 }
 
-void TForm1::Button3Click()
+// Reduction to 20 °C and actual density share one course: the density field,
+// the temperature, the lookup, and the error word when the table has no value.
+void TForm1::densityCalculation(const DensityCalculation& c)
 {
-    auto* edit1 = component<QLineEdit>(QStringLiteral("Edit1"));
-    auto* edit3 = component<QLineEdit>(QStringLiteral("Edit3"));
-    if (!readNumberInRange(this, {edit1, MsgKey::MsgDensityEmpty, MsgKey::MsgDensityInvalid}, hydrometerAdmitted,
-                           MsgKey::MsgHydrometerOutOfTable))
+    auto* input = component<QLineEdit>(QString::fromLatin1(c.input));
+    if (!readNumberInRange(this, {input, c.emptyMessage, c.invalidMessage}, c.admitted, c.rangeMessage))
         return;
     const std::optional<std::string> t =
-        gost3900Temperature("Edit2", "Panel3", MsgKey::MsgTempEmpty, MsgKey::MsgTempInvalid);
+        gost3900Temperature(c.temperature, c.panel, MsgKey::MsgTempEmpty, MsgKey::MsgTempInvalid);
     if (!t)
         return;
 
-    const density::Result<double> r = density::gost3900ReduceTo20(
-        m_table, textOf(edit1), *t, static_cast<density::TemperatureUnit>(unitOf("Panel3")), m_sink);
+    const density::Result<double> r =
+        c.lookup(m_table, textOf(input), *t, static_cast<density::TemperatureUnit>(unitOf(c.panel)), m_sink);
     if (!r) {
         reportFailure(r.error());
         return;
     }
+    auto* result = component<QLineEdit>(QString::fromLatin1(c.result));
     if (*r == density::kOutOfTableMark) {
         showCatalogueMessage(this, MsgKey::MsgDensity20OutOfTable);
-        edit3->setText(catalogueText(MsgKey::MsgCaptionError));
-        focusField(edit1);
+        result->setText(catalogueText(MsgKey::MsgCaptionError));
+        focusField(input);
         return;
     }
-    edit3->setText(resultText(*r, 1));
+    result->setText(resultText(*r, 1));
+}
+
+void TForm1::Button3Click()
+{
+    densityCalculation({"Edit1", MsgKey::MsgDensityEmpty, MsgKey::MsgDensityInvalid, hydrometerAdmitted,
+                        MsgKey::MsgHydrometerOutOfTable, "Edit2", "Panel3", "Edit3", density::gost3900ReduceTo20});
 }
 
 void TForm1::Button4Click()
 {
-    auto* edit4 = component<QLineEdit>(QStringLiteral("Edit4"));
-    auto* edit6 = component<QLineEdit>(QStringLiteral("Edit6"));
-    if (!readNumberInRange(this, {edit4, MsgKey::MsgDensity20Empty, MsgKey::MsgDensity20Invalid}, density20Admitted,
-                           MsgKey::MsgDensity20OutOfTable))
-        return;
-    const std::optional<std::string> t =
-        gost3900Temperature("Edit5", "Panel4", MsgKey::MsgTempEmpty, MsgKey::MsgTempInvalid);
-    if (!t)
-        return;
-
-    const density::Result<double> r = density::gost3900ActualDensity(
-        m_table, textOf(edit4), *t, static_cast<density::TemperatureUnit>(unitOf("Panel4")), m_sink);
-    if (!r) {
-        reportFailure(r.error());
-        return;
-    }
-    if (*r == density::kOutOfTableMark) {
-        showCatalogueMessage(this, MsgKey::MsgDensity20OutOfTable);
-        edit6->setText(catalogueText(MsgKey::MsgCaptionError));
-        focusField(edit4);
-        return;
-    }
-    edit6->setText(resultText(*r, 1));
+    densityCalculation({"Edit4", MsgKey::MsgDensity20Empty, MsgKey::MsgDensity20Invalid, density20Admitted,
+                        MsgKey::MsgDensity20OutOfTable, "Edit5", "Panel4", "Edit6", density::gost3900ActualDensity});
 }
 
 void TForm1::Button5Click()
