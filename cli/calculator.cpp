@@ -81,14 +81,12 @@ public:
     // Empty text, then a text that does not parse: the field's messages.
     std::optional<double> field(std::string_view text, MsgKey empty, MsgKey invalid)
     {
-        if (text.empty()) {
-            refuse(Message(empty));
+        const density::FieldReading r = density::readField(text);
+        if (r.state != density::FieldState::Number) {
+            refuse(Message(r.state == density::FieldState::Empty ? empty : invalid));
             return std::nullopt;
         }
-        const std::optional<double> v = density::parseNumber(text);
-        if (!v)
-            refuse(Message(invalid));
-        return v;
+        return r.value;
     }
     bool inRange(const std::optional<double>& v, double min, double max, const Message& message)
     {

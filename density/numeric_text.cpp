@@ -157,6 +157,14 @@ std::optional<double> parseNumber(std::string_view text)
     return convert<double>(normalise(text, g_separator == ',', g_separator == '.'));
 }
 
+FieldReading readField(std::string_view text)
+{
+    if (text.empty())
+        return {FieldState::Empty, 0};
+    const std::optional<double> value = parseNumber(text);
+    return value ? FieldReading{FieldState::Number, *value} : FieldReading{FieldState::Invalid, 0};
+}
+
 std::optional<long double> parseNumberExtended(std::string_view text)
 {
     return convert<long double>(normalise(text, g_separator == ',', g_separator == '.'));

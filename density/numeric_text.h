@@ -19,6 +19,15 @@ bool isBlank(std::string_view text);
 // optional sign, digits with at most one decimal separator, at least one
 // digit, an optional exponent (1,5E3). Anything else is not a number.
 std::optional<double> parseNumber(std::string_view text);
+
+// A calculator field as its checks see it, in their order: an empty text,
+// then one that is not a number (spaces only included), then a number.
+enum class FieldState { Empty, Invalid, Number };
+struct FieldReading {
+    FieldState state;
+    double value;
+};
+FieldReading readField(std::string_view text);
 std::optional<long double> parseNumberExtended(std::string_view text);
 
 // Parses a number of the reduction table file: the decimal comma and the

@@ -32,8 +32,4 @@ private:
     std::string m_error;
 };
 
-struct Failure {
-    std::string reason;
-};
-
 }  // namespace density

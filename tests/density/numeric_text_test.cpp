@@ -106,6 +106,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandOver,
                                            HandOverCase{1e20, "1E20"}, HandOverCase{1.5e-7, "1,5E-7"},
                                            HandOverCase{2, "2"}, HandOverCase{120000, "120000"}));
 
+TEST(ReadField, EmptyThenNotANumberThenNumber)
+{
+    ScopedDecimalSeparator sep(',');
+    EXPECT_EQ(density::readField("").state, density::FieldState::Empty);
+    EXPECT_EQ(density::readField("   ").state, density::FieldState::Invalid);
+    EXPECT_EQ(density::readField("8OO").state, density::FieldState::Invalid);
+    const density::FieldReading r = density::readField(" 853,4 ");
+    EXPECT_EQ(r.state, density::FieldState::Number);
+    EXPECT_DOUBLE_EQ(r.value, 853.4);
+}
+
 TEST(Blank, SpacesOnlyCountAsBlank)
 {
     EXPECT_TRUE(density::isBlank(""));

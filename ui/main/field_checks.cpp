@@ -21,13 +21,12 @@ std::nullopt_t refuse(QWidget* window, QLineEdit* field, density::MsgKey key)
 
 std::optional<double> readNumber(QWidget* window, const NumberField& f)
 {
-    const QString text = f.field->text();
-    if (text.isEmpty())
+    const density::FieldReading r = density::readField(f.field->text().toStdString());
+    if (r.state == density::FieldState::Empty)
         return refuse(window, f.field, f.emptyMessage);
-    const std::optional<double> value = density::parseNumber(text.toStdString());
-    if (!value)
+    if (r.state == density::FieldState::Invalid)
         return refuse(window, f.field, f.invalidMessage);
-    return value;
+    return r.value;
 }
 
 std::optional<double> readNumberInRange(QWidget* window, const NumberField& f,
