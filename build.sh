@@ -51,7 +51,7 @@ build() {
     while IFS= read -r line; do
       if [[ $line =~ ^\[\ *([0-9]+)%\] ]] && [ "${BASH_REMATCH[1]}" != "$shown" ]; then
         shown=${BASH_REMATCH[1]}
-        [ -t 1 ] && printf '\rBuilding (log: %s) %s%%' "$log" "$shown"
+        if [ -t 1 ]; then printf '\rBuilding (log: %s) %s%%' "$log" "$shown"; fi
       fi
     done; then
     echo
@@ -59,7 +59,7 @@ build() {
     grep -E -A3 'error|Error' "$log" | head -n 40 >&2
     exit 1
   fi
-  [ -t 1 ] && printf '\rBuilding (log: %s) done\n' "$log" || echo " done"
+  if [ -t 1 ]; then printf '\rBuilding (log: %s) done\n' "$log"; else echo " done"; fi
 }
 
 # run_tests LOG [ENV=VALUE...]: every test; the summary, and what failed
