@@ -45,6 +45,8 @@ int& preparedArgc(int& argc)
 Application::Application(int& argc, char** argv) : QApplication(preparedArgc(argc), argv)
 {
     setApplicationName(QStringLiteral("Vantorel"));
+    // the menu entry, so that the desktop shows its icon for the window
+    setDesktopFileName(QStringLiteral("org.vantorel.Vantorel"));
     density::setDecimalSeparator(localeDecimalSeparator());
 }
 
