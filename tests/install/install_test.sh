@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# install_test.sh CMAKE BUILD_DIR: installs the build into a scratch prefix and
-# runs the installed programs from the PATH, in another working folder.
+# install_test.sh CMAKE SOURCE_DIR BUILD_DIR: installs the build into a scratch
+# prefix and runs the installed programs from the PATH, in another folder.
 set -u
 cmake=$1
-build=$2
+source=$2
+build=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -15,7 +16,9 @@ if ! "$cmake" --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>
     exit 1
 fi
 folder=$work/prefix/lib/vantorel
-for f in vantorel vantorel-calc tablegost3900.txt tablegost3900.provenance.csv; do
+# both programs and every file of data/, help pages in their subfolders too
+files=$(cd "$source/data" && find . -type f ! -name CMakeLists.txt)
+for f in vantorel vantorel-calc $files; do
     [ -f "$folder/$f" ] || fail "$f is not in the program folder"
 done
 [ -f "$work/prefix/share/man/man1/vantorel-calc.1.gz" ] || fail "no man page"
