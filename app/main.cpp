@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QTimer>
 #include <iostream>
 
@@ -10,6 +11,10 @@
 int main(int argc, char** argv)
 {
     shell::Application app(argc, argv);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vantorel-%1.png").arg(size));
+    app.setWindowIcon(icon);
 
     // For install checks: start as usual, write any message box to standard
     // error instead of showing it, and quit once the start is over.
