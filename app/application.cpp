@@ -1,12 +1,12 @@
 #include "application.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <exception>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "density/numeric_text.h"
 #include "message_box.h"
