@@ -1,12 +1,29 @@
 #!/usr/bin/env bash
-# Vantorel: install what is missing, build, then run the program or the tests.
-#   ./build.sh run    build and start the calculator
-#   ./build.sh test   build and run every test
+# Vantorel: install what is missing, build, then run the program, the tests or
+# make the Debian package. One line per stage; full logs in build/logs/.
+#   ./build.sh run      build and start the calculator
+#   ./build.sh test     build and run every test
+#   ./build.sh package  build the Debian package into build/package/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core)
+          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core
+          desktop-file-utils appstream dpkg-dev file)
+
+LOGS=build/logs
+mkdir -p "$LOGS"
+
+# logged LOG COMMAND...: runs the command into the log; on failure shows its end
+logged() {
+  local log=$1
+  shift
+  if ! "$@" >"$log" 2>&1; then
+    echo "failed; the last lines of $log:" >&2
+    tail -n 40 "$log" >&2
+    exit 1
+  fi
+}
 
 install_missing() {
   local missing=()
@@ -16,30 +33,76 @@ install_missing() {
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  echo "Installing ${missing[*]} (log: $LOGS/install.log)"
+  logged "$LOGS/install.log" $sudo env DEBIAN_FRONTEND=noninteractive \
+    sh -c 'apt-get update -qq && apt-get install -y -qq --no-install-recommends "$@"' apt "${missing[@]}"
 }
 
+configure() {
+  echo "Configuring (log: $LOGS/configure.log)"
+  logged "$LOGS/configure.log" cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+}
+
+# the build's own percentages on one line, rewritten in place on a terminal
 build() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build --parallel "$(nproc)" -- --no-print-directory >/dev/null
+  local log=$LOGS/build.log shown=""
+  echo -n "Building (log: $log)"
+  if ! cmake --build build --parallel "$(nproc)" -- --no-print-directory 2>&1 | tee "$log" |
+    while IFS= read -r line; do
+      if [[ $line =~ ^\[\ *([0-9]+)%\] ]] && [ "${BASH_REMATCH[1]}" != "$shown" ]; then
+        shown=${BASH_REMATCH[1]}
+        if [ -t 1 ]; then printf '\rBuilding (log: %s) %s%%' "$log" "$shown"; fi
+      fi
+    done; then
+    echo
+    echo "failed; the errors in $log:" >&2
+    grep -E -A3 'error|Error' "$log" | head -n 40 >&2
+    exit 1
+  fi
+  if [ -t 1 ]; then printf '\rBuilding (log: %s) done\n' "$log"; else echo " done"; fi
+}
+
+# run_tests LOG [ENV=VALUE...]: every test; the summary, and what failed
+run_tests() {
+  local log=$1
+  shift
+  echo "Testing (log: $log)"
+  if (cd build && env QT_QPA_PLATFORM=offscreen "$@" ctest --output-on-failure --parallel "$(nproc)") >"$log" 2>&1; then
+    grep -E 'tests passed|Total Test time' "$log"
+  else
+    sed -n '/tests passed/,$p' "$log"
+    echo "failed; the output of each failed test is in $log" >&2
+    return 1
+  fi
 }
 
 case "${1:-}" in
   run)
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+      echo "vantorel needs a display and none is set (DISPLAY, WAYLAND_DISPLAY); on a machine without one: xvfb-run -a ./build.sh run" >&2
+      exit 1
+    fi
     install_missing
+    configure
     build
     exec ./build/bin/vantorel
     ;;
   test)
     install_missing
+    configure
     build
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    run_tests "$LOGS/test.log"
+    ;;
+  package)
+    install_missing
+    configure
+    build
+    echo "Packaging (log: $LOGS/package.log)"
+    logged "$LOGS/package.log" cpack --config build/CPackConfig.cmake
+    ls build/package/*.deb
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

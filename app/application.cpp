@@ -1,5 +1,10 @@
 #include "application.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <exception>
 
@@ -8,9 +13,40 @@
 
 namespace shell {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+namespace {
+
+// Outside a desktop session XDG_RUNTIME_DIR is unset and Qt warns about it on
+// every start. Point it at the private folder Qt would fall back to anyway,
+// when that folder is ours and private; otherwise leave the matter to Qt.
+void provideRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const passwd* user = getpwuid(geteuid());
+    if (!user)
+        return;
+    const QByteArray dir = QFile::encodeName(QDir::tempPath()) + "/runtime-" + user->pw_name;
+    mkdir(dir.constData(), 0700);
+    struct stat st {};
+    if (lstat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
+        (st.st_mode & 0777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", dir);
+}
+
+// The environment is ready before the base class reads it.
+int& preparedArgc(int& argc)
+{
+    provideRuntimeDir();
+    return argc;
+}
+
+}  // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(preparedArgc(argc), argv)
 {
     setApplicationName(QStringLiteral("Vantorel"));
+    // the menu entry, so that the desktop shows its icon for the window
+    setDesktopFileName(QStringLiteral("org.vantorel.Vantorel"));
     density::setDecimalSeparator(localeDecimalSeparator());
 }
 

@@ -1,11 +1,30 @@
+#include <QIcon>
+#include <QTimer>
+#include <iostream>
+
 #include "about_form.h"
 #include "application.h"
+#include "message_box.h"
 #include "ui/editor/tform2.h"
 #include "ui/main/tform1.h"
 
 int main(int argc, char** argv)
 {
     shell::Application app(argc, argv);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vantorel-%1.png").arg(size));
+    app.setWindowIcon(icon);
+
+    // For install checks: start as usual, write any message box to standard
+    // error instead of showing it, and quit once the start is over.
+    if (qEnvironmentVariableIsSet("VANTOREL_QUIT_AFTER_START")) {
+        shell::setBoxResponder([](const shell::BoxRequest& box) {
+            std::cerr << box.text.toStdString() << '\n';
+            return QMessageBox::Ok;
+        });
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
 
     // the editor and the About box exist before the main window is shown:
     // showing it sets their captions and the editor's place

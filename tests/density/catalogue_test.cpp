@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/catalogue.h"
+#include "support/case_name.h"
 
 using density::MsgKey;
 using shell::UiLanguage;
@@ -45,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{MsgKey::MsgApiOutOfRange, "Плотность по API вышла за пределы таблицы : 0 - 99",
                                 "API Gravity 60°F is out of range : 0 - 99"},
                       EntryCase{MsgKey::MsgCalcError, "Ошибка при вычислении плотности : проверьте входные параметры",
-                                "Error when calculating density : check input data"}));
+                                "Error when calculating density : check input data"}),
+    [](const ::testing::TestParamInfo<CatalogueEntries::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.english);
+    });
 
 TEST(Catalogue, EveryEntryHasTextInBothLanguagesButTheHelpPrefix)
 {

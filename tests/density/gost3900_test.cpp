@@ -3,6 +3,7 @@
 #include "app/catalogue.h"
 #include "density/gost3900.h"
 #include "density/numeric_text.h"
+#include "support/case_name.h"
 #include "support/recording_sink.h"
 #include "support/table_fixture.h"
 
@@ -63,7 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{true, "-50", C, false, ""}, CheckCase{true, "100", C, false, ""},
                       CheckCase{true, "-50,1", C, true, kR50C}, CheckCase{true, "100,1", C, true, kR50C},
                       CheckCase{true, "-58", F, false, ""}, CheckCase{true, "212", F, false, ""},
-                      CheckCase{true, "-58,5", F, true, kR50F}, CheckCase{true, "212,5", F, true, kR50F}));
+                      CheckCase{true, "-58,5", F, true, kR50F}, CheckCase{true, "212,5", F, true, kR50F}),
+    [](const ::testing::TestParamInfo<TemperatureChecks::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.r50 ? "r50" : "gost3900", i.param.text,
+                                   i.param.fails ? "fails" : "ok");
+    });
 
 TEST_F(Gost3900, ReduceTo20UsesTheRowOfTheTemperature)
 {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "density/numeric_text.h"
+#include "support/case_name.h"
 
 using density::ScopedDecimalSeparator;
 
@@ -40,7 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{',', "0x1A", false, 0}, ParseCase{',', "inf", false, 0},
                       ParseCase{',', "nan", false, 0}, ParseCase{',', "12abc", false, 0},
                       ParseCase{',', "1 000", false, 0}, ParseCase{',', "1,2,3", false, 0},
-                      ParseCase{',', "1e999", false, 0}, ParseCase{',', "--1", false, 0}));
+                      ParseCase{',', "1e999", false, 0}, ParseCase{',', "--1", false, 0}),
+    [](const ::testing::TestParamInfo<ParseNumber::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.separator == ',' ? "comma" : "point", i.param.text);
+    });
 
 struct FormatCase {
     char separator;
@@ -71,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{'.', 860.5897L, 1, "860.6"}, FormatCase{',', 0.00049L, 3, "0,000"},
                       FormatCase{',', 0.0005L, 3, "0,001"}, FormatCase{',', 123456789012345678.0L, 1,
                                                                          "123456789012345678,0"},
-                      FormatCase{',', 0, 3, "0,000"}));
+                      FormatCase{',', 0, 3, "0,000"}),
+    [](const ::testing::TestParamInfo<FormatFixed::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.text);
+    });
 
 TEST(FormatFixedLimits, RefusesWhatFixedPointCannotHold)
 {
@@ -104,7 +111,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandOver,
                                            HandOverCase{1000.0 / 3.0, "333,333333333333"},
                                            HandOverCase{-0.0001234, "-0,0001234"},
                                            HandOverCase{1e20, "1E20"}, HandOverCase{1.5e-7, "1,5E-7"},
-                                           HandOverCase{2, "2"}, HandOverCase{120000, "120000"}));
+                                           HandOverCase{2, "2"}, HandOverCase{120000, "120000"}),
+    [](const ::testing::TestParamInfo<HandOver::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.text);
+    });
 
 TEST(ReadField, EmptyThenNotANumberThenNumber)
 {

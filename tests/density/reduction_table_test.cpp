@@ -7,6 +7,7 @@
 #include "app/catalogue.h"
 #include "density/numeric_text.h"
 #include "density/reduction_table.h"
+#include "support/case_name.h"
 #include "support/recording_sink.h"
 #include "support/table_fixture.h"
 
@@ -59,7 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ForwardCase{1090, 15, kOutOfTableMark},                 // last column empty
                       ForwardCase{700, 15, kOutOfTableMark},                  // both empty
                       ForwardCase{850, 15.5, kNoRow},                         // no such row
-                      ForwardCase{850, -25, kNoRow}));
+                      ForwardCase{850, -25, kNoRow}),
+    [](const ::testing::TestParamInfo<LookupDensity20::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.observed, "at", i.param.temperature);
+    });
 
 struct InverseCase {
     double density20;
@@ -88,7 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
                       InverseCase{893.5, 15, kOutOfTableMark},                  // above the highest
                       InverseCase{497.1, 16, kOutOfTableMark},                  // a single cell is no pair
                       InverseCase{1085, 20, 1085},
-                      InverseCase{850, 30, kNoRow}));
+                      InverseCase{850, 30, kNoRow}),
+    [](const ::testing::TestParamInfo<LookupActualDensity::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.density20, "at", i.param.temperature);
+    });
 
 TEST(ReductionTableRows, EmptyTableHasNoRows)
 {
@@ -216,7 +223,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LoadCase{shell::UiLanguage::Russian,
                  "Файл tablegost3900.txt не найден. Проверьте его наличие в папке программы."},
-        LoadCase{shell::UiLanguage::English, "File tablegost3900.txt not found. Check the file exists."}));
+        LoadCase{shell::UiLanguage::English, "File tablegost3900.txt not found. Check the file exists."}),
+    [](const ::testing::TestParamInfo<LoadMissingTable::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.language == shell::UiLanguage::Russian ? "ru" : "en");
+    });
 
 TEST(LoadTable, ReadsTheFileInTheFolder)
 {
@@ -261,7 +271,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{',', "-3,9", "-4"}, RoundCase{',', "-3,1", "-3,0"},
                       RoundCase{',', "20", "20"}, RoundCase{',', "124,9", "125"},
                       RoundCase{',', "59,9", "60"}, RoundCase{'.', "15.8", "16"},
-                      RoundCase{'.', "15.3", "15.5"}, RoundCase{'.', "15,3", "15,3"}));
+                      RoundCase{'.', "15.3", "15.5"}, RoundCase{'.', "15,3", "15,3"}),
+    [](const ::testing::TestParamInfo<RoundToHalfDegree::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.in);
+    });
 
 // Texts the field check admits as numbers must not stop the calculation.
 INSTANTIATE_TEST_SUITE_P(
@@ -269,7 +282,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RoundCase{',', "15,", "15,0"}, RoundCase{',', ",8", "1"}, RoundCase{',', "-,8", "-1"},
                       RoundCase{',', ",3", ",5"}, RoundCase{',', " 15,8 ", "16"}, RoundCase{',', "+15,9", "16"},
                       RoundCase{',', "1,58E1", "16"}, RoundCase{',', "1,55E1", "15,5"},
-                      RoundCase{',', "-2E1", "-20"}, RoundCase{',', "15, ", "15,0"}));
+                      RoundCase{',', "-2E1", "-20"}, RoundCase{',', "15, ", "15,0"}),
+    [](const ::testing::TestParamInfo<RoundToHalfDegree::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.in);
+    });
 
 TEST(RoundToHalfDegreeFailures, TextsThatAreNoNumber)
 {

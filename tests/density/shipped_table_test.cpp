@@ -13,6 +13,7 @@
 
 #include "density/numeric_text.h"
 #include "density/reduction_table.h"
+#include "support/case_name.h"
 #include "support/recording_sink.h"
 #include "support/table_fixture.h"
 
@@ -222,7 +223,10 @@ INSTANTIATE_TEST_SUITE_P(Columns, ShippedCoverage,
                                            Coverage{1060, 1060, 0, 84},    // up to 1100,0 at 20 °C
                                            Coverage{1070, 1070, 0, 68.5},  //
                                            Coverage{1080, 1080, 0, 52.5},  //
-                                           Coverage{1090, 1090, 0, 36.5}));
+                                           Coverage{1090, 1090, 0, 36.5}),
+    [](const ::testing::TestParamInfo<ShippedCoverage::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.firstColumn, "to", i.param.lastColumn);
+    });
 
 // Values printed in GOST 3900-85 Appendix 1.
 struct Published {
@@ -253,7 +257,10 @@ INSTANTIATE_TEST_SUITE_P(Values, ShippedPublished,
                          ::testing::Values(Published{-25, 700, 659.6}, Published{0, 800, 785.5},
                                            Published{15, 750, 746.0}, Published{-5, 730, 709.0},
                                            Published{45, 800, 817.1}, Published{50, 850, 869.3},
-                                           Published{100, 800, 852.0}, Published{50, 1020, 1038.5}));
+                                           Published{100, 800, 852.0}, Published{50, 1020, 1038.5}),
+    [](const ::testing::TestParamInfo<ShippedPublished::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.reading, "at", i.param.temperature);
+    });
 
 // The provenance list names every cell that differs from the transcription;
 // the table must hold what it says was shipped.

@@ -3,6 +3,7 @@
 #include "app/catalogue.h"
 #include "density/numeric_text.h"
 #include "density/units.h"
+#include "support/case_name.h"
 #include "support/recording_sink.h"
 
 using density::MsgKey;
@@ -68,7 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{P, "1", 1, 3, "10,20"}, ConversionCase{P, "10", 3, 1, "0,98"},
                       ConversionCase{P, "25", 2, 1, "2,50"}, ConversionCase{P, "1", 2, 3, "1,02"},
                       ConversionCase{P, "100", 4, 2, "6,8948"}, ConversionCase{P, "100", 4, 3, "7,0307"},
-                      ConversionCase{P, "10,34", 1, 1, "10,34"}, ConversionCase{P, "1", 1, 2, "10,00"}));
+                      ConversionCase{P, "10,34", 1, 1, "10,34"}, ConversionCase{P, "1", 1, 2, "10,00"}),
+    [](const ::testing::TestParamInfo<Conversions::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.in, i.param.from, "to", i.param.to);
+    });
 
 struct FailureCase {
     UnitKind kind;
@@ -103,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{P, "1e17", MsgKey::MsgPressureUnitsError,
                                   "Ошибка при конвертации единиц давления"},  // 1,45e19 psi: too large
                       FailureCase{V, "1e300", MsgKey::MsgVolumeUnitsError, "Ошибка при конвертации единиц объема"},
-                      FailureCase{T, "15.5", MsgKey::MsgTempUnitsError, "Ошибка при конвертации единиц температуры"}));
+                      FailureCase{T, "15.5", MsgKey::MsgTempUnitsError, "Ошибка при конвертации единиц температуры"}),
+    [](const ::testing::TestParamInfo<ConversionFailures::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.in);
+    });
 
 TEST_F(Units, ConversionOutputFollowsThePointLocale)
 {
@@ -149,7 +156,10 @@ INSTANTIATE_TEST_SUITE_P(
         // cycle mode: to the next unit, wrapping round; the target is ignored
         RecalcCase{T, "100", 2, 2, true, true, "37,8", 0}, RecalcCase{V, "42", 2, 1, true, true, "1,000", 0},
         RecalcCase{V, "1", 3, 3, true, true, "0,159", 0}, RecalcCase{P, "1", 4, 1, true, true, "0,0069", 0},
-        RecalcCase{P, "1", 1, 1, true, true, "10,00", 0}));
+        RecalcCase{P, "1", 1, 1, true, true, "10,00", 0}),
+    [](const ::testing::TestParamInfo<RecalcOnUnitChange::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.text, i.param.current, "to", i.param.target);
+    });
 
 TEST(UnitWords, CaptionsAndRangeLabels)
 {

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 
+#include "support/case_name.h"
 #include "support/main_window_fixture.h"
 #include "support/shipped_table.h"
 #include "support/table_fixture.h"
@@ -204,7 +205,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReduceTo20,
                                            ReduceCase{"812,6", "-3,9", false, "-4", -4.0},
                                            ReduceCase{"850", "59,9", true, "60", 15.5},
                                            ReduceCase{"1000", "100", true, "100", 38.0},
-                                           ReduceCase{" 905,5 ", "40,3", false, "40,5", 40.5}));
+                                           ReduceCase{" 905,5 ", "40,3", false, "40,5", 40.5}),
+    [](const ::testing::TestParamInfo<ReduceTo20::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.density.toStdString(), "at", i.param.temperature.toStdString(),
+                                   i.param.fahrenheit ? "F" : "C");
+    });
 
 struct PublishedCase {
     const char* temperature;
@@ -232,7 +237,10 @@ INSTANTIATE_TEST_SUITE_P(Published, PublishedValues,
                          ::testing::Values(PublishedCase{"-25", "700", "659,6"}, PublishedCase{"0", "800", "785,5"},
                                            PublishedCase{"15", "750", "746,0"}, PublishedCase{"-5", "730", "709,0"},
                                            PublishedCase{"45", "800", "817,1"}, PublishedCase{"50", "850", "869,3"},
-                                           PublishedCase{"100", "800", "852,0"}));
+                                           PublishedCase{"100", "800", "852,0"}),
+    [](const ::testing::TestParamInfo<PublishedValues::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.reading, "at", i.param.temperature);
+    });
 
 struct QuantityCase {
     const char* unitItem;  // volume unit of the field
@@ -259,7 +267,10 @@ INSTANTIATE_TEST_SUITE_P(Units, VolumeToMass,
                          ::testing::Values(QuantityCase{"N41", QStringLiteral("100"), 100.0},
                                            QuantityCase{"N41", QStringLiteral("0,0004"), 0.0},
                                            QuantityCase{"N42", QStringLiteral("1000"), 3.785},
-                                           QuantityCase{"N43", QStringLiteral("100"), 15.899}));
+                                           QuantityCase{"N43", QStringLiteral("100"), 15.899}),
+    [](const ::testing::TestParamInfo<VolumeToMass::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.volume.toStdString(), i.param.unitItem);
+    });
 
 struct VolumeCase {
     const char* unitItem;
@@ -283,7 +294,10 @@ TEST_P(MassToVolume, WritesTheVolumeInTheFieldsUnit)
 INSTANTIATE_TEST_SUITE_P(Units, MassToVolume,
                          ::testing::Values(VolumeCase{"N69", QStringLiteral("100,000")},
                                            VolumeCase{"N70", QStringLiteral("26417,218")},
-                                           VolumeCase{"N71", QStringLiteral("628,978")}));
+                                           VolumeCase{"N71", QStringLiteral("628,978")}),
+    [](const ::testing::TestParamInfo<MassToVolume::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.unitItem);
+    });
 
 // ---- failures after the checks ------------------------------------------------
 
@@ -404,7 +418,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ChainCase{"CheckBox7", "SpeedButton1", {"Button3", "Button4", "Edit3", "Edit4", "Label3", "Label4"}},
                       ChainCase{"CheckBox9",
                                 "SpeedButton3",
-                                {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8", "Label12", "Label14"}}));
+                                {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8", "Label12", "Label14"}}),
+    [](const ::testing::TestParamInfo<ChainLock::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.checkBox);
+    });
 
 TEST_F(Gost3900Pages, DensityChainCarriesTheResultIntoTheSecondCalculation)
 {
