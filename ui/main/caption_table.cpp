@@ -14,6 +14,14 @@ constexpr CaptionProperty H = CaptionProperty::Hint;
 // between them.
 #define NOTE_GAP "\n \n"
 
+// The radio buttons of the six product groups, by position.
+const std::vector<const char*> kCrudeOil = {"RadioButton1",  "RadioButton4",  "RadioButton7",
+                                            "RadioButton10", "RadioButton13", "RadioButton16"};
+const std::vector<const char*> kOilProducts = {"RadioButton2",  "RadioButton5",  "RadioButton8",
+                                               "RadioButton11", "RadioButton14", "RadioButton17"};
+const std::vector<const char*> kLubeOil = {"RadioButton3",  "RadioButton6",  "RadioButton9",
+                                           "RadioButton12", "RadioButton15", "RadioButton18"};
+
 }  // namespace
 
 const std::vector<CaptionRow>& captionTable()
@@ -176,36 +184,12 @@ const std::vector<CaptionRow>& captionTable()
          C,
          "Учитывать избыточное давление",
          "Take into account excess pressure"},
-        {M,
-         {"RadioButton1", "RadioButton4", "RadioButton7", "RadioButton10", "RadioButton13", "RadioButton16"},
-         C,
-         "Нефть сырая",
-         "Crude oil"},
-        {M,
-         {"RadioButton2", "RadioButton5", "RadioButton8", "RadioButton11", "RadioButton14", "RadioButton17"},
-         C,
-         "Нефтепродукты",
-         "Oil products"},
-        {M,
-         {"RadioButton3", "RadioButton6", "RadioButton9", "RadioButton12", "RadioButton15", "RadioButton18"},
-         C,
-         "Смазочные масла",
-         "Lube oil"},
-        {M,
-         {"RadioButton1", "RadioButton4", "RadioButton7", "RadioButton10", "RadioButton13", "RadioButton16"},
-         H,
-         "Плотность от 611,2 до 1163,8 кг/м3",
-         "Density from 611,2 to 1163,8 kg/m3"},
-        {M,
-         {"RadioButton2", "RadioButton5", "RadioButton8", "RadioButton11", "RadioButton14", "RadioButton17"},
-         H,
-         "Плотность от 611,2 до 1163,9 кг/м3",
-         "Density from 611,2 to 1163,9 kg/m3"},
-        {M,
-         {"RadioButton3", "RadioButton6", "RadioButton9", "RadioButton12", "RadioButton15", "RadioButton18"},
-         H,
-         "Плотность от 801,3 до 1163,9 кг/м3",
-         "Density from 801,3 to 1163,9 kg/m3"},
+        {M, kCrudeOil, C, "Нефть сырая", "Crude oil"},
+        {M, kOilProducts, C, "Нефтепродукты", "Oil products"},
+        {M, kLubeOil, C, "Смазочные масла", "Lube oil"},
+        {M, kCrudeOil, H, "Плотность от 611,2 до 1163,8 кг/м3", "Density from 611,2 to 1163,8 kg/m3"},
+        {M, kOilProducts, H, "Плотность от 611,2 до 1163,9 кг/м3", "Density from 611,2 to 1163,9 kg/m3"},
+        {M, kLubeOil, H, "Плотность от 801,3 до 1163,9 кг/м3", "Density from 801,3 to 1163,9 kg/m3"},
     };
     return table;
 }
