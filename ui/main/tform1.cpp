@@ -191,8 +191,9 @@ void TForm1::SaveSettings()
 {
     const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
-        shell::showAttention(this, QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgSettingsNotSaved)) +
-                                       QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
+        shell::showAttention(this,
+                             QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgSettingsNotSaved)) +
+                                 QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
 }
 
 void TForm1::N4Click()
