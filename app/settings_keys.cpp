@@ -1,6 +1,6 @@
 #include "settings_keys.h"
 
-#include <initializer_list>
+#include <vector>
 
 namespace settings {
 
@@ -24,7 +24,7 @@ const Field kCheckBoxes[] = {{1, "1"}, {2, "0"}, {3, "0"}, {4, "0"}, {11, "1"}, 
 
 // One unit indicator: its unit items in menu order, then its recalculate item.
 struct UnitMarks {
-    std::initializer_list<const char*> units;
+    std::vector<const char*> units;
     const char* recalc;
 };
 

@@ -111,9 +111,10 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
     const bool russian = language == shell::UiLanguage::Russian;
     QWidget* main = windows.main;
 
-    for (const char* item : {"N106", "N107"})
-        if (auto* action = qobject_cast<QAction*>(find(main, item)))
-            action->setChecked(russian == (item[3] == '6'));
+    if (auto* item = qobject_cast<QAction*>(find(main, "N106")))
+        item->setChecked(russian);
+    if (auto* item = qobject_cast<QAction*>(find(main, "N107")))
+        item->setChecked(!russian);
     shell::catalogue().fill(language);
 
     for (const CaptionRow& row : captionTable()) {
