@@ -88,6 +88,7 @@ const Entry kEntries[] = {
     {MsgKey::HelpLanguagePrefix, "", "eng\\"},
     {MsgKey::MsgNoTableRow, "В таблице ГОСТ 3900-85 нет строки для этой температуры",
      "The GOST 3900-85 table has no row for this temperature"},
+    {MsgKey::MsgSettingsNotSaved, "Не удалось сохранить настройки в файл ", "Could not save the settings to the file "},
 };
 
 static_assert(sizeof kEntries / sizeof kEntries[0] == density::kMsgKeyCount, "every key has its texts");

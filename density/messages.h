@@ -60,9 +60,11 @@ enum class MsgKey {
     // Added to the catalogue: mass to volume with no table row for the
     // temperature (nothing to divide by).
     MsgNoTableRow,
+    // Added: settings.ini could not be written at close (file and reason follow).
+    MsgSettingsNotSaved,
 };
 
-constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgNoTableRow) + 1;
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgSettingsNotSaved) + 1;
 
 // A message is a run of pieces: catalogue entries and literal text (a file
 // name, a range suffix), joined with nothing between them.

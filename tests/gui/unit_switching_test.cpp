@@ -1,6 +1,7 @@
 // Unit indicators at work: select, cycle, the recalculate mark, reset all,
 // captions at start.
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -222,11 +223,11 @@ TEST_F(UnitSwitching, ResetAllVolumesAndPressuresUseEachRecalculateMark)
 
 TEST_F(UnitSwitching, CaptionsFollowTheMarksAtStartWithoutConverting)
 {
-    // the marks as the settings leave them before the window is shown
-    get<QAction>("N15")->setChecked(true);
-    get<QAction>("N43")->setChecked(true);
-    get<QAction>("N53")->setChecked(true);
-    edit("Edit2")->setText(QStringLiteral("20"));
+    // the marks as the settings leave them before the captions are set
+    QFile ini(folder() + QStringLiteral("settings.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Gost]\ned2=20\nN14=0\nN15=1\nN41=0\nN43=1\nN51=0\nN53=1\n");
+    ini.close();
     showForm();
     EXPECT_EQ(panel("Panel3")->text(), QStringLiteral("°F"));
     EXPECT_EQ(panel("Panel1")->text(), QStringLiteral("Barrels"));

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,7 +14,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/about_form.h"
+#include "app/settings_store.h"
 #include "form_builder.h"
+#include "language.h"
 #include "main_menu.h"
 #include "page_control.h"
 #include "pages.h"
@@ -47,6 +51,7 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
 {
     m_editor = editor;
     m_about = about;
+    m_language->setWindows(editor, about);
 }
 
 void TForm1::buildWindow()
@@ -71,6 +76,7 @@ void TForm1::buildWindow()
     bindIndicators();
     connectHandlers();
     connectUnitIndicators();
+    m_language = new LanguageSwitch(this);
     fixSize();
 }
 
@@ -150,9 +156,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormShow()
 {
-    m_settingsPath = m_programFolder + QStringLiteral("settings.ini");
-    LoadSettings();
-    ApplyLanguage(m_currentLanguage);
+    m_language->start(LoadSettings());
     EnablePressureEdit();
     RestoreUnitCaptions();
     LoadReductionTable();
@@ -165,12 +169,11 @@ void TForm1::FormClose()
 
 // Every stored field, choice, unit mark, the language and both window
 // positions from settings.ini.
-void TForm1::LoadSettings() {}
-
-// Texts of the three windows in the language; fills the catalogue.
-void TForm1::ApplyLanguage(shell::UiLanguage language)
+int TForm1::LoadSettings()
 {
-    shell::catalogue().fill(language);
+    const settings::Location location = settings::locate(m_programFolder);
+    m_settingsPath = location.writePath;
+    return settings::load(location.readPath, {this, m_editor});
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
@@ -182,7 +185,16 @@ void TForm1::LoadReductionTable()
     density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink);
 }
 
-void TForm1::SaveSettings() {}
+// The file is replaced whole or not at all; a failure is told, and the
+// program ends all the same.
+void TForm1::SaveSettings()
+{
+    const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
+    if (!reason.isEmpty())
+        shell::showAttention(this,
+                             QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgSettingsNotSaved)) +
+                                 QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
+}
 
 void TForm1::N4Click()
 {

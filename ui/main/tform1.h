@@ -20,6 +20,7 @@ class TO_progr_form;
 
 namespace gui {
 
+class LanguageSwitch;
 class PageControl;
 class TForm2;
 class UnitIndicator;
@@ -64,8 +65,7 @@ private:
     void FormClose();
 
     // Steps of the show and close sequences.
-    void LoadSettings();
-    void ApplyLanguage(shell::UiLanguage language);
+    int LoadSettings();  // the stored language tag
     void EnablePressureEdit();
     void RestoreUnitCaptions();
     void LoadReductionTable();
@@ -123,7 +123,7 @@ private:
 
     QString m_programFolder;
     QString m_settingsPath;
-    shell::UiLanguage m_currentLanguage = shell::UiLanguage::Russian;
+    LanguageSwitch* m_language = nullptr;
     density::ReductionTable m_table;
     shell::WidgetMessageSink m_sink{this};
     TForm2* m_editor = nullptr;

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "app/settings_file.h"
+#include "app/settings_keys.h"
+#include "app/settings_store.h"
+#include "support/main_window_fixture.h"
+
+namespace {
+
+using settings::IniDocument;
+
+// ---- the file format ----
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    const char* section;
+    const char* key;
+    std::optional<std::string> expected;
+};
+
+class IniRead : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(IniRead, ValueAsStored)
+{
+    const ReadCase& c = GetParam();
+    EXPECT_EQ(IniDocument::parse(c.bytes).value(c.section, c.key), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, IniRead,
+    ::testing::Values(ReadCase{"Verbatim", "[Gost]\ned1=  8,5.3x = ;# \n", "Gost", "ed1", "  8,5.3x = ;# "},
+                      ReadCase{"EmptyValueIsEmptyText", "[Gost]\ned1=\n", "Gost", "ed1", ""},
+                      ReadCase{"MissingKey", "[Gost]\ned2=1\n", "Gost", "ed1", std::nullopt},
+                      ReadCase{"OtherSection", "[Form2]\nTop=7\n[Gost]\nTop=3\n", "Gost", "Top", "3"},
+                      ReadCase{"NamesWithoutCaseAndBlanks", "[ gost ]\r\n  TOP =9\r\n", "Gost", "Top", "9"},
+                      ReadCase{"FirstOfDuplicates", "[Gost]\ned1=1\ned1=2\n", "Gost", "ed1", "1"},
+                      ReadCase{"CrLf", "[Gost]\r\ned1=900\r\n", "Gost", "ed1", "900"},
+                      ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[Gost]\ned1=900\n", "Gost", "ed1", "900"},
+                      ReadCase{"Utf8Cyrillic", "[Gost]\ned1=Ёж 5\n", "Gost", "ed1", "Ёж 5"},
+                      ReadCase{"Cp1251Cyrillic", "[Gost]\ned1=\xA8\xE6 \xB0\xD1\n", "Gost", "ed1", "Ёж °С"},
+                      ReadCase{"LastLineWithoutEnd", "[Gost]\ned1=5", "Gost", "ed1", "5"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Settings, IntegersDecimalOrHexOtherwiseNothing)
+{
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"12", 12},
+        {" -5 ", -5},
+        {"0x1F", 31},
+        {"0X10", 16},
+        {"+7", 7},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"1,5", std::nullopt},
+        {"0x", std::nullopt},
+        {"1e3", std::nullopt},
+        {"99999999999", std::nullopt},
+        {"--1", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(settings::parseInteger(text), expected) << text;
+}
+
+TEST(Settings, SetReplacesInPlaceAddsAtSectionEndAndKeepsOtherLines)
+{
+    IniDocument doc = IniDocument::parse("\xEF\xBB\xBF; mine\r\n[Gost]\r\nTop=1\r\nmy=own\r\n\r\n[Other]\r\nx=1\r\n");
+    doc.set("Gost", "Top", "2");
+    doc.set("Gost", "ed1", " a=b ");
+    doc.set("Form2", "Top", "10");
+    EXPECT_EQ(doc.text(),
+              "\xEF\xBB\xBF; mine\r\n[Gost]\r\nTop=2\r\nmy=own\r\ned1= a=b \r\n\r\n[Other]\r\nx=1\r\n[Form2]\r\n"
+              "Top=10\r\n");
+}
+
+TEST(Settings, BesideTheProgramWhenItsFolderIsWritableElseInTheUsersFolder)
+{
+    const QString program = QStringLiteral("/opt/v/");
+    const QString user = QStringLiteral("/home/u/.config/vantorel/");
+    const auto at = [](const QString& folder) { return folder + QStringLiteral("settings.ini"); };
+    settings::Location l = settings::locate(program, true, user, true);
+    EXPECT_EQ(l.readPath, at(program));
+    EXPECT_EQ(l.writePath, at(program));
+    l = settings::locate(program, false, user, false);
+    EXPECT_EQ(l.readPath, at(program));
+    EXPECT_EQ(l.writePath, at(user));
+    l = settings::locate(program, false, user, true);
+    EXPECT_EQ(l.readPath, at(user));
+    EXPECT_EQ(l.writePath, at(user));
+}
+
+// ---- through the windows ----
+
+class SettingsFile : public MainWindowTest {
+protected:
+    QString iniPath() const { return folder() + QStringLiteral("settings.ini"); }
+    void writeIni(const QByteArray& bytes)
+    {
+        QFile f(iniPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readIni() const
+    {
+        QFile f(iniPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // A new run of the program in the same folder.
+    void restart()
+    {
+        m_form = std::make_unique<gui::TForm1>();
+        m_form->attachWindows(&m_editor, &m_about);
+        m_form->setProgramFolder(folder());
+        showForm();
+    }
+    bool checked(const char* name)
+    {
+        return form().component<QObject>(QString::fromLatin1(name))->property("checked").toBool();
+    }
+    QString text(const char* name) { return get<QLineEdit>(name)->text(); }
+};
+
+TEST_F(SettingsFile, FirstCloseWritesEveryDefaultInOrder)
+{
+    showForm();
+    form().close();
+    const QByteArray file = readIni();
+    EXPECT_EQ(file.count('='), 129);
+    EXPECT_TRUE(file.startsWith("[Gost]\nTop=5\nLeft=5\ned1=900\ned2=20\ned4=900\n"));
+    for (const char* run :
+         {"ed41=10\ned42=20\nlanguage_tag=1\nChek_1=1\nChek_2=0\n", "Chek_12=1\nrd1=0\nrd2=1\nrd3=0\n",
+          "rd18=0\nN14=1\nN15=0\nN12=1\nN9=1\n", "N37=1\nN38=0\nN40=1\nN41=1\nN42=0\nN43=0\nN45=1\nN46=1\n",
+          "N68=1\nN69=1\nN70=0\nN71=0\nN73=1\nN74=1\n"})
+        EXPECT_TRUE(file.contains(run)) << run;
+    EXPECT_TRUE(file.endsWith("N101=1\nN102=0\nN103=1\n[Form2]\nTop=10\nLeft=10\nHeight=300\nWidth=500\n"));
+}
+
+TEST_F(SettingsFile, HandEditedFileIsReadKeyByKey)
+{
+    writeIni(
+        "\xEF\xBB\xBF[Gost]\r\n"
+        "Top=-9000\r\nLeft=0x14\r\n"
+        "ed1=\r\ned2= 8,5.3x\r\ned4=\xCF\xEB\xEE\xF2\xED\xEE\xF1\xF2\xFC\r\n"  // cp1251
+        "ed5=Ёж=;#\r\n"
+        "language_tag=7\r\n"
+        "rd1=0\r\nrd2=0\r\nrd3=0\r\n"      // none of the group
+        "rd4=1\r\nrd5=1\r\nrd6=0\r\n"      // the last one marked wins
+        "rd7=abc\r\nrd8=0\r\nrd9=0x1\r\n"  // garbage is the default, hex 1 is true
+        "Chek_1=0\r\nChek_11=2\r\n"
+        "N14=1\r\nN15=1\r\nN12=0\r\nN12=1\r\n"  // both units: the last; duplicates: the first
+        "N41=0\r\nN42=0\r\nN43=0\r\n"
+        "[Form2]\r\nTop=0x20\r\nLeft=30\r\nHeight=abc\r\nWidth=640\r\n");
+    showForm();
+    EXPECT_EQ(text("Edit1"), QString());
+    EXPECT_EQ(text("Edit2"), QStringLiteral(" 8,5.3x"));
+    EXPECT_EQ(text("Edit4"), QStringLiteral("Плотность"));
+    EXPECT_EQ(text("Edit5"), QStringLiteral("Ёж=;#"));
+    EXPECT_EQ(text("Edit7"), QStringLiteral("10"));
+    EXPECT_FALSE(checked("RadioButton1") || checked("RadioButton2") || checked("RadioButton3"));
+    EXPECT_TRUE(!checked("RadioButton4") && checked("RadioButton5") && !checked("RadioButton6"));
+    EXPECT_TRUE(!checked("RadioButton7") && !checked("RadioButton8") && checked("RadioButton9"));
+    EXPECT_FALSE(checked("CheckBox1"));
+    EXPECT_TRUE(checked("CheckBox11"));
+    EXPECT_TRUE(!checked("N14") && checked("N15") && !checked("N12"));
+    EXPECT_EQ(get<QWidget>("Panel3")->property("text").toString(), QStringLiteral("°F"));
+    EXPECT_FALSE(checked("N41") || checked("N42") || checked("N43"));
+    // a place off every screen gives the default one
+    EXPECT_EQ(form().pos(), QPoint(5, 5));
+    EXPECT_EQ(m_editor.pos(), QPoint(30, 32));
+    EXPECT_EQ(m_editor.size(), QSize(640, 300));
+    // a tag other than 1 or 2 starts in Russian and is written back as 1
+    EXPECT_TRUE(checked("N106"));
+    form().close();
+    const QByteArray file = readIni();
+    EXPECT_TRUE(file.contains("language_tag=1\r\n"));
+    EXPECT_TRUE(file.contains("ed4=Плотность\r\n"));
+}
+
+TEST_F(SettingsFile, EveryKeySurvivesACloseAndANewStart)
+{
+    showForm();
+    int n = 0;
+    for (const settings::Key& key : settings::keyTable()) {
+        if (key.kind == settings::KeyKind::Text)
+            get<QLineEdit>(key.target.c_str())->setText(QStringLiteral(" Ёж=;#8,5.3x %1 ").arg(++n));
+        else if (key.kind == settings::KeyKind::Check)
+            get<QAbstractButton>(key.target.c_str())->click();
+    }
+    // groups: the first, the third, none
+    for (int group = 0; group < 6; ++group) {
+        const int first = group * 3 + 1;
+        if (group % 3 == 2) {
+            get<QAbstractButton>(qPrintable(QStringLiteral("RadioButton%1").arg(first + 1)))->setAutoExclusive(false);
+            get<QAbstractButton>(qPrintable(QStringLiteral("RadioButton%1").arg(first + 1)))->setChecked(false);
+        } else {
+            get<QAbstractButton>(qPrintable(QStringLiteral("RadioButton%1").arg(first + group % 3 * 2)))->click();
+        }
+    }
+    // every indicator on its last unit, recalculation off
+    for (const settings::Key& key : settings::keyTable())
+        if (key.kind == settings::KeyKind::Mark)
+            get<QAction>(key.target.c_str())->setChecked(key.defaultValue == "0");
+    get<QAction>("N107")->trigger();
+    form().move(40, 30);
+    m_editor.move(20, 25);
+    m_editor.resize(520, 320);
+    form().close();
+    const QByteArray first = readIni();
+
+    const IniDocument doc = IniDocument::parse(first.toStdString());
+    for (const settings::Key& key : settings::keyTable()) {
+        if (key.kind != settings::KeyKind::Radio && key.kind != settings::KeyKind::Mark) {
+            EXPECT_NE(doc.value(key.section, key.key), key.defaultValue) << key.key;
+        }
+    }
+
+    restart();
+    EXPECT_TRUE(checked("N107"));
+    EXPECT_EQ(text("Edit42"), QStringLiteral(" Ёж=;#8,5.3x 31 "));
+    form().close();
+    EXPECT_EQ(readIni(), first);
+}
+
+TEST_F(SettingsFile, FailedWriteLeavesTheOldFileAndSaysWhy)
+{
+    writeIni("[Gost]\nlanguage_tag=1\n");
+    showForm();
+    // a disk that fills up after the first bytes of the new file
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 200;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    form().close();
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(readIni(), QByteArray("[Gost]\nlanguage_tag=1\n"));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{QStringLiteral("settings.ini")});
+    ASSERT_EQ(m_boxes.requests.size(), 1u);
+    EXPECT_TRUE(m_boxes.requests[0].text.startsWith(QStringLiteral("Не удалось сохранить настройки в файл ") +
+                                                    QDir::toNativeSeparators(iniPath()) + QStringLiteral(":\n")));
+    EXPECT_GT(m_boxes.requests[0].text.size(), m_boxes.requests[0].text.indexOf(QLatin1Char('\n')) + 1);
+}
+
+TEST_F(SettingsFile, ProgramFolderNotWritableKeepsTheFileInTheUsersFolder)
+{
+    QTemporaryDir home;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    // a folder that cannot take a file: it does not exist
+    form().setProgramFolder(folder() + QStringLiteral("absent/"));
+    showForm();
+    get<QLineEdit>("Edit1")->setText(QStringLiteral("851"));
+    form().close();
+    qputenv("XDG_CONFIG_HOME", saved);
+
+    QFile file(home.path() + QStringLiteral("/vantorel/settings.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\ned1=851\n"));
+    EXPECT_TRUE(m_boxes.requests.empty());
+}
+
+}  // namespace
