@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/about_form.h"
+#include "app/help.h"
 #include "form_builder.h"
 #include "main_menu.h"
 #include "page_control.h"
@@ -191,8 +193,10 @@ void TForm1::N4Click()
 
 void TForm1::N5Click()
 {
-    if (m_editor)
-        m_editor->exec();
+    if (!m_editor)
+        return;
+    m_editor->setProgramFolder(m_programFolder);
+    m_editor->exec();
 }
 
 void TForm1::N7Click()
@@ -208,9 +212,13 @@ void TForm1::N8Click()
 // Hands a help page of the current language to the desktop.
 void TForm1::OpenHelp(const QString& page)
 {
-    Q_UNUSED(page);
+    shell::openHelpPage(this, m_programFolder, page);
 }
 
-void TForm1::ShowAbout() {}
+void TForm1::ShowAbout()
+{
+    if (m_about)
+        m_about->showFor(this);
+}
 
 }  // namespace gui
