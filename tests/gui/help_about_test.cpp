@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPushButton>
 
 #include "app/help.h"
@@ -109,16 +108,3 @@ TEST_P(AboutBox, DisablesTheMainWindowWhileShown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Closing, AboutBox, ::testing::Values("OK", "CloseBox", "Escape"));
-
-TEST_F(MainWindowTest, AboutBoxSpeaksTheLanguageInForce)
-{
-    shell::catalogue().fill(shell::UiLanguage::English);
-    get<QAction>("N8")->trigger();
-    EXPECT_EQ(m_about.windowTitle(), QStringLiteral("About..."));
-    EXPECT_EQ(m_about.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("Version 2.0  (2018)"));
-    m_about.close();
-    shell::catalogue().fill(shell::UiLanguage::Russian);
-    get<QAction>("N8")->trigger();
-    EXPECT_EQ(m_about.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("Версия 2.0  (2018 г.)"));
-    m_about.close();
-}
