@@ -56,6 +56,8 @@ const MessageText kMessages[] = {
      "The program will not read these lines as table rows: "},
     {EditorMessage::TableLinesBadEnd, ".\nПри пересчёте к 20 °C по таким строкам будут ошибки. Сохранить всё равно?",
      ".\nCalculations to 20 °C that meet them will fail. Save anyway?"},
+    {EditorMessage::TableEmpty, "Таблица пуста: пересчёт к 20 °C станет невозможен. Сохранить всё равно?",
+     "The table is empty: no calculation to 20 °C will be possible. Save anyway?"},
 };
 // clang-format on
 

@@ -30,6 +30,7 @@ enum class EditorMessage {
     ReplaceFileEnd,
     TableLinesBad,  // + line numbers + question
     TableLinesBadEnd,
+    TableEmpty,
 };
 QString editorMessage(EditorMessage message, UiLanguage language);
 

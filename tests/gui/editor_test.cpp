@@ -246,8 +246,8 @@ TEST_F(EditorTest, FailedSaveKeepsTheOldFile)
     EXPECT_TRUE(m_editor.statusText().isEmpty());
 }
 
-// Saved as the table file, lines the calculator would not read are listed and
-// the user decides.
+// Saved as the table file, lines the calculator would not read (or an empty
+// table) are reported and the user decides.
 TEST_F(EditorTest, TableIsCheckedBeforeItIsSaved)
 {
     const std::string good = testdata::tableRow(20.0, {{800, 800.0}, {810, 810.0}});
@@ -266,6 +266,12 @@ TEST_F(EditorTest, TableIsCheckedBeforeItIsSaved)
     m_boxes.answer(QMessageBox::Yes);
     saveAs(path("tablegost3900.txt"));
     EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray::fromStdString(table));
+
+    m_editor.textArea()->clear();
+    m_boxes.answer(QMessageBox::No);
+    saveAs(path("tablegost3900.txt"));
+    EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray::fromStdString(table));
+    EXPECT_EQ(m_boxes.texts().size(), 3);
 }
 
 struct ClipboardCase {

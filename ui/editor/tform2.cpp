@@ -299,21 +299,27 @@ bool TForm2::askReplace(const QString& path)
 
 bool TForm2::tableReadsWell(const QByteArray& contents)
 {
-    const std::vector<density::LineProblem> problems =
-        density::checkTableText(std::string_view(contents.constData(), contents.size()), kListedLines + 1);
-    if (problems.empty())
+    const std::string_view text(contents.constData(), contents.size());
+    const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
+    QString question;
+    if (density::ReductionTable::fromText(text).empty()) {
+        question = shell::editorMessage(shell::EditorMessage::TableEmpty, language());
+    } else if (!problems.empty()) {
+        QStringList lines;
+        for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
+            lines << QString::number(problems[i].line);
+        if (problems.size() > kListedLines)
+            lines << QStringLiteral("…");
+        question = shell::editorMessage(shell::EditorMessage::TableLinesBad, language()) +
+                   lines.join(QStringLiteral(", ")) +
+                   shell::editorMessage(shell::EditorMessage::TableLinesBadEnd, language());
+    } else {
         return true;
-    QStringList lines;
-    for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
-        lines << QString::number(problems[i].line);
-    if (problems.size() > kListedLines)
-        lines << QStringLiteral("…");
+    }
     shell::BoxRequest box;
     box.caption = entry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Warning;
-    box.text = shell::editorMessage(shell::EditorMessage::TableLinesBad, language()) +
-               lines.join(QStringLiteral(", ")) +
-               shell::editorMessage(shell::EditorMessage::TableLinesBadEnd, language());
+    box.text = question;
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;
     return shell::showBox(this, box) == QMessageBox::Yes;
