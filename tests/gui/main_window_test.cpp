@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, DisabledFieldInButtonFaceEnabledFieldInWindowColour)
 }
 
 struct MenuEntry {
-    const char* name;     // a submenu is a QMenu, an item a QAction
+    const char* name;  // a submenu is a QMenu, an item a QAction
     const char* caption;  // "-" for a separator
     Names children;
 };

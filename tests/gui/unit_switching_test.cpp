@@ -96,8 +96,10 @@ TEST_F(UnitSwitching, PressureDoubleClicksStepThroughEveryUnitWithItsRange)
     const struct {
         const char* caption;
         const char* range;
-    } steps[] = {
-        {"bar", "(0 .... 103,4)"}, {"кг/см2", "(0 .... 105,4)"}, {"psi", "(0 .... 1499,6)"}, {"MPa", "(0 .... 10,34)"}};
+    } steps[] = {{"bar", "(0 .... 103,4)"},
+                 {"кг/см2", "(0 .... 105,4)"},
+                 {"psi", "(0 .... 1499,6)"},
+                 {"MPa", "(0 .... 10,34)"}};
     for (const auto& step : steps) {
         doubleClick("Panel12");
         EXPECT_EQ(panel("Panel12")->text(), QString::fromUtf8(step.caption));
