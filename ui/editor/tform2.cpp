@@ -1,10 +1,379 @@
 #include "tform2.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QStringDecoder>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+#include "app/catalogue.h"
+#include "app/help.h"
+#include "app/message_box.h"
+#include "app/window_texts.h"
+#include "density/table_file.h"
+#include "editor_icons.h"
+
 namespace gui {
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent)
+namespace {
+
+const QString kTableFile = QString::fromLatin1(density::kTableFileName);
+const QString kFilter = QStringLiteral("txt files (*.txt)");
+constexpr std::size_t kListedLines = 5;
+
+QString entry(density::MsgKey key)
+{
+    return QString::fromStdString(shell::catalogue().text(key));
+}
+shell::UiLanguage language()
+{
+    return shell::catalogue().language();
+}
+
+// The part after the last folder separator or drive colon.
+QString bareName(const QString& path)
+{
+    const int cut = std::max(
+        {path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char(':'))});
+    return path.mid(cut + 1);
+}
+
+// The first line break of the text, or LF when it has none.
+QByteArray lineBreakOf(const QByteArray& bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n')
+            break;
+        if (bytes[i] == '\r')
+            return i + 1 < bytes.size() && bytes[i + 1] == '\n' ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\r");
+    }
+    return QByteArrayLiteral("\n");
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form2"));
+    m_dialogs = withDesktopDialogs({});
+    m_dialogFont = {QFont(QStringLiteral("MS Sans Serif"), 8), palette().color(QPalette::WindowText)};
+    buildWindow();
+    shell::applyWindowTexts(this, shell::UiLanguage::Russian);
+    move(10, 10);
+    resize(500, 300);
+}
+
+void TForm2::buildWindow()
+{
+    auto* menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    auto* toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar->setFixedHeight(29);
+    toolBar->setIconSize(QSize(20, 20));
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("RichEdit1"));
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setFixedHeight(19);
+    statusBar->setSizeGripEnabled(false);
+    m_status = new QLabel(statusBar);
+    statusBar->addWidget(m_status, 1);
+
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setTabChangesFocus(false);
+    QFont textFont(QStringLiteral("MS Sans Serif"), 9);
+    textFont.setStyleHint(QFont::SansSerif);
+    m_text->setFont(textFont);
+
+    struct Operation {
+        const char* menuItem;
+        const char* toolButton;  // nullptr: menu only
+        std::optional<EditorIcon> icon;
+        void (TForm2::*run)();
+    };
+    const auto add = [&](QMenu* to, const Operation& op) {
+        auto* item = to->addAction(QString());
+        item->setObjectName(QString::fromLatin1(op.menuItem));
+        connect(item, &QAction::triggered, this, op.run);
+        if (op.icon)
+            item->setIcon(editorIcon(*op.icon));
+        if (op.toolButton) {
+            auto* button = new QToolButton(toolBar);
+            button->setObjectName(QString::fromLatin1(op.toolButton));
+            button->setIcon(item->icon());
+            button->setAutoRaise(true);
+            button->setFocusPolicy(Qt::NoFocus);
+            connect(button, &QToolButton::clicked, this, op.run);
+            toolBar->addWidget(button);
+        }
+    };
+    const auto submenu = [&](const char* name) {
+        QMenu* m = menu->addMenu(QString());
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    toolBar->addSeparator();
+    QMenu* file = submenu("N1");
+    add(file, {"N6", "ToolButton3", EditorIcon::Open, &TForm2::openFile});
+    add(file, {"N7", "ToolButton4", EditorIcon::Save, &TForm2::saveFile});
+    file->addSeparator()->setObjectName(QStringLiteral("N13"));
+    add(file, {"N17", nullptr, std::nullopt, &TForm2::exitEditor});
+    toolBar->addSeparator();
+    QMenu* edit = submenu("N2");
+    add(edit, {"N9", "ToolButton7", EditorIcon::Copy, &TForm2::copy});
+    add(edit, {"N10", "ToolButton8", EditorIcon::Cut, &TForm2::cut});
+    add(edit, {"N11", "ToolButton9", EditorIcon::Paste, &TForm2::paste});
+    toolBar->addSeparator();
+    QMenu* settings = submenu("N3");
+    add(settings, {"N18", nullptr, std::nullopt, &TForm2::chooseColor});
+    add(settings, {"N19", nullptr, std::nullopt, &TForm2::chooseFont});
+    QMenu* help = submenu("N4");
+    add(help, {"N5", "ToolButton5", EditorIcon::Help, &TForm2::showHelp});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu);
+    layout->addWidget(toolBar);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(statusBar);
+}
+
+void TForm2::setDialogs(EditorDialogs dialogs)
+{
+    m_dialogs = withDesktopDialogs(std::move(dialogs));
+}
+
+QString TForm2::statusText() const
+{
+    return m_status->text();
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    shell::applyWindowTexts(this, language());
+    loadFile(m_programFolder + kTableFile);
+    m_text->setFocus(Qt::OtherFocusReason);
+}
+
+bool TForm2::loadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFailure(shell::EditorMessage::ReadFailed, path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reportFailure(shell::EditorMessage::ReadFailed, path, file.errorString());
+        return false;
+    }
+    // UTF-8 when the bytes are valid UTF-8, otherwise one character per byte,
+    // so that any 8-bit file comes back unchanged when saved
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    m_utf8 = !utf8.hasError();
+    if (!m_utf8)
+        text = QString::fromLatin1(bytes);
+    m_lineBreak = lineBreakOf(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_text->setPlainText(text);
+    return true;
+}
+
+QByteArray TForm2::encodedText() const
+{
+    const QString text = m_text->toPlainText();
+    const bool latin1Fits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    // a character typed beyond 8 bits turns the file into UTF-8 rather than being lost
+    QByteArray bytes = m_utf8 || !latin1Fits ? text.toUtf8() : text.toLatin1();
+    if (m_lineBreak != "\n")
+        bytes.replace('\n', m_lineBreak);
+    return bytes;
+}
+
+void TForm2::reportFailure(shell::EditorMessage message, const QString& path, const QString& reason)
+{
+    shell::BoxRequest box;
+    box.caption = entry(density::MsgKey::MsgCaptionAttention);
+    box.icon = QMessageBox::Critical;
+    box.text =
+        shell::editorMessage(message, language()) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
+    shell::showBox(this, box);
+}
+
+void TForm2::openFile()
+{
+    FileRequest request;
+    request.title = shell::windowText("OpenDialog1", "windowTitle", language());
+    request.folder = m_programFolder;
+    request.filter = kFilter;
+    const QString chosen = m_dialogs.openFile(this, request);
+    if (chosen.isEmpty())
+        return;
+    m_fileName = chosen;
+    if (!loadFile(chosen))
+        return;
+    m_text->setFocus(Qt::OtherFocusReason);
+    m_status->setText(entry(density::MsgKey::TextLoadedFilePrefix) + m_fileName);
+}
+
+void TForm2::saveFile()
+{
+    m_fileName = bareName(m_fileName);
+    FileRequest request;
+    request.title = shell::windowText("SaveDialog1", "windowTitle", language());
+    request.folder = m_programFolder;
+    request.proposedName = m_fileName;
+    request.filter = kFilter;
+    QString chosen = m_dialogs.saveFile(this, request);
+    if (chosen.isEmpty())
+        return;
+    // the dialog offers text files only: a name without an extension gets one
+    if (QFileInfo(chosen).suffix().isEmpty()) {
+        if (chosen.endsWith(QLatin1Char('.')))
+            chosen.chop(1);
+        chosen += QStringLiteral(".txt");
+        if (QFileInfo::exists(chosen) && !askReplace(chosen))
+            return;
+    }
+    m_fileName = chosen;
+
+    const QByteArray contents = encodedText();
+    if (QFileInfo(chosen).fileName() == kTableFile && !tableReadsWell(contents))
+        return;
+
+    const auto fail = [&](const QString& reason) { reportFailure(shell::EditorMessage::WriteFailed, chosen, reason); };
+    // a read-only file stays as it is, although its folder would let it be replaced
+    if (QFileInfo::exists(chosen)) {
+        QFile probe(chosen);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+            return fail(probe.errorString());
+    }
+    // written beside the old file and renamed over it: a failure leaves the old one whole
+    QSaveFile out(chosen);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(out.errorString());
+    if (out.write(contents) != contents.size()) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return fail(reason);
+    }
+    if (!out.commit())
+        return fail(out.errorString());
+    m_status->setText(entry(density::MsgKey::TextReloadAfterSave));
+}
+
+bool TForm2::askReplace(const QString& path)
+{
+    shell::BoxRequest box;
+    box.caption = entry(density::MsgKey::MsgCaptionAttention);
+    box.icon = QMessageBox::Question;
+    box.text = shell::editorMessage(shell::EditorMessage::ReplaceFile, language()) + QDir::toNativeSeparators(path) +
+               shell::editorMessage(shell::EditorMessage::ReplaceFileEnd, language());
+    box.buttons = QMessageBox::Yes | QMessageBox::No;
+    box.defaultButton = QMessageBox::No;
+    return shell::showBox(this, box) == QMessageBox::Yes;
+}
+
+bool TForm2::tableReadsWell(const QByteArray& contents)
+{
+    const std::string_view text(contents.constData(), contents.size());
+    const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
+    QString question;
+    if (density::ReductionTable::fromText(text).empty()) {
+        question = shell::editorMessage(shell::EditorMessage::TableEmpty, language());
+    } else if (!problems.empty()) {
+        QStringList lines;
+        for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
+            lines << QString::number(problems[i].line);
+        if (problems.size() > kListedLines)
+            lines << QStringLiteral("…");
+        question = shell::editorMessage(shell::EditorMessage::TableLinesBad, language()) +
+                   lines.join(QStringLiteral(", ")) +
+                   shell::editorMessage(shell::EditorMessage::TableLinesBadEnd, language());
+    } else {
+        return true;
+    }
+    shell::BoxRequest box;
+    box.caption = entry(density::MsgKey::MsgCaptionAttention);
+    box.icon = QMessageBox::Warning;
+    box.text = question;
+    box.buttons = QMessageBox::Yes | QMessageBox::No;
+    box.defaultButton = QMessageBox::No;
+    return shell::showBox(this, box) == QMessageBox::Yes;
+}
+
+void TForm2::copy()
+{
+    if (m_text->hasFocus())
+        m_text->copy();
+}
+
+void TForm2::cut()
+{
+    if (m_text->hasFocus())
+        m_text->cut();
+}
+
+void TForm2::paste()
+{
+    if (m_text->hasFocus())
+        m_text->paste();
+}
+
+void TForm2::chooseColor()
+{
+    const std::optional<QColor> chosen = m_dialogs.color(this, m_dialogColor);
+    if (!chosen)
+        return;
+    m_dialogColor = *chosen;
+    QPalette p = m_text->palette();
+    p.setColor(QPalette::Base, *chosen);
+    m_text->setPalette(p);
+}
+
+void TForm2::chooseFont()
+{
+    const std::optional<TextFont> chosen = m_dialogs.font(this, m_dialogFont);
+    if (!chosen)
+        return;
+    m_dialogFont = *chosen;
+    m_text->setFont(chosen->font);
+    QPalette p = m_text->palette();
+    p.setColor(QPalette::Text, chosen->color);
+    m_text->setPalette(p);
+}
+
+void TForm2::exitEditor()
+{
+    close();
+}
+
+void TForm2::showHelp()
+{
+    shell::openHelpPage(this, m_programFolder, QStringLiteral("edit_table.html"), QStringLiteral("edit_table"));
 }
 
 }  // namespace gui

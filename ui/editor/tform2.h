@@ -1,14 +1,75 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include "editor_dialogs.h"
+
+namespace shell {
+enum class EditorMessage;
+}
+
+class QLabel;
+class QPlainTextEdit;
 
 namespace gui {
 
-// The table editor window.
+// The table editor window: the reduction table file as plain text, with
+// open, save, the clipboard, colour and font of the text area, and help.
+// Shown modally; closing only hides it.
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+
+    // Folder of the program with its trailing separator; every opening
+    // reloads the table from there.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // Dialogs the operations ask; members left empty are the desktop's.
+    void setDialogs(EditorDialogs dialogs);
+
+    // The file last opened or saved (a bare name between a save's start and
+    // its dialog); empty until the first open or save.
+    const QString& editorFileName() const { return m_fileName; }
+    QString statusText() const;
+    QPlainTextEdit* textArea() const { return m_text; }
+
+    // The operations of the tool buttons and menu items.
+    void openFile();
+    void saveFile();
+    void copy();
+    void cut();
+    void paste();
+    void chooseColor();
+    void chooseFont();
+    void showHelp();
+    // Hides the window without asking about changes.
+    void exitEditor();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildWindow();
+    // The file's text into the text area; false (reported) when it cannot be read.
+    bool loadFile(const QString& path);
+    // Asks before a table the calculator would not read is saved.
+    bool tableReadsWell(const QByteArray& contents);
+    bool askReplace(const QString& path);
+    void reportFailure(shell::EditorMessage message, const QString& path, const QString& reason);
+    QByteArray encodedText() const;
+
+    QString m_programFolder;
+    QString m_fileName;
+    EditorDialogs m_dialogs;
+    QColor m_dialogColor = Qt::black;
+    TextFont m_dialogFont;
+    // how the text came, so that it is saved the same way
+    bool m_utf8 = false;
+    QByteArray m_lineBreak = "\n";
+
+    QPlainTextEdit* m_text = nullptr;
+    QLabel* m_status = nullptr;
 };
 
 }  // namespace gui

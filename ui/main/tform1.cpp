@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/about_form.h"
+#include "app/help.h"
 #include "app/settings_store.h"
 #include "form_builder.h"
 #include "language.h"
@@ -203,8 +204,10 @@ void TForm1::N4Click()
 
 void TForm1::N5Click()
 {
-    if (m_editor)
-        m_editor->exec();
+    if (!m_editor)
+        return;
+    m_editor->setProgramFolder(m_programFolder);
+    m_editor->exec();
 }
 
 void TForm1::N7Click()
@@ -220,9 +223,13 @@ void TForm1::N8Click()
 // Hands a help page of the current language to the desktop.
 void TForm1::OpenHelp(const QString& page)
 {
-    Q_UNUSED(page);
+    shell::openHelpPage(this, m_programFolder, page);
 }
 
-void TForm1::ShowAbout() {}
+void TForm1::ShowAbout()
+{
+    if (m_about)
+        m_about->showFor(this);
+}
 
 }  // namespace gui

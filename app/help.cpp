@@ -1,0 +1,58 @@
+#include "help.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+#include "catalogue.h"
+#include "message_box.h"
+
+namespace shell {
+
+namespace {
+
+HelpOpener& opener()
+{
+    static HelpOpener instance;
+    return instance;
+}
+
+QString entry(density::MsgKey key)
+{
+    return QString::fromStdString(catalogue().text(key));
+}
+
+}  // namespace
+
+void setHelpOpener(HelpOpener o)
+{
+    opener() = std::move(o);
+}
+
+QString helpPagePath(const QString& programFolder, const QString& pageFile)
+{
+    // the catalogue writes the language folder with a backslash
+    QString prefix = entry(density::MsgKey::HelpLanguagePrefix);
+    prefix.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return programFolder + QStringLiteral("Help/") + prefix + pageFile;
+}
+
+void openHelpPage(QWidget* owner, const QString& programFolder, const QString& pageFile, const QString& shownName)
+{
+    const QFileInfo page(helpPagePath(programFolder, pageFile));
+    // without the folder there is nothing to report a file of
+    if (!page.dir().exists())
+        return;
+    if (!page.isFile()) {
+        showAttention(owner, entry(density::MsgKey::MsgFilePrefix) + (shownName.isEmpty() ? pageFile : shownName) +
+                                 entry(density::MsgKey::MsgFileNotFoundSuffix));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+    if (opener())
+        opener()(url);
+    else
+        QDesktopServices::openUrl(url);
+}
+
+}  // namespace shell

@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+
+#include <unistd.h>
+
+#include "app/help.h"
+#include "density/table_file.h"
+#include "support/main_window_fixture.h"
+#include "support/modal_answer.h"
+#include "support/table_fixture.h"
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray shippedTable()
+{
+    return readBytes(QCoreApplication::applicationDirPath() + QStringLiteral("/tablegost3900.txt"));
+}
+
+// The editor with the program folder a temporary folder and every dialog
+// answered from scripted answers (an empty path or nothing cancels).
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_editor.setProgramFolder(folder());
+        gui::EditorDialogs d;
+        d.openFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };
+        d.saveFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };
+        d.color = [this](QWidget*, const QColor& start) {
+            colorStarts.push_back(start);
+            return colorAnswer;
+        };
+        d.font = [this](QWidget*, const gui::TextFont& start) {
+            fontStarts.push_back(start);
+            return fontAnswer;
+        };
+        m_editor.setDialogs(d);
+    }
+    void TearDown() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+
+    QString folder() const { return m_dir.path() + QLatin1Char('/'); }
+    QString path(const char* name) const { return folder() + QString::fromUtf8(name); }
+    void trigger(const char* item) { m_editor.findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
+    void click(const char* button) { m_editor.findChild<QToolButton*>(QString::fromLatin1(button))->click(); }
+    // Opens a file through the open dialog.
+    void openThrough(const QString& file)
+    {
+        answers.push_back(file);
+        trigger("N6");
+    }
+    // Saves through the save dialog under a path.
+    void saveAs(const QString& file)
+    {
+        answers.push_back(file);
+        click("ToolButton4");
+    }
+    QString text() const { return m_editor.textArea()->toPlainText(); }
+
+    std::deque<QString> answers;
+    std::vector<gui::FileRequest> requests;
+    std::optional<QColor> colorAnswer;
+    std::vector<QColor> colorStarts;
+    std::optional<gui::TextFont> fontAnswer;
+    std::vector<gui::TextFont> fontStarts;
+
+    QTemporaryDir m_dir;
+    BoxRecorder m_boxes;
+    gui::TForm2 m_editor;
+
+private:
+    QString next(const gui::FileRequest& r)
+    {
+        requests.push_back(r);
+        if (answers.empty())
+            return {};
+        const QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+}  // namespace
+
+// Every opening from the main menu shows the program folder's table, whatever
+// was opened before; showing leaves the file name alone; Exit just closes.
+TEST_F(MainWindowTest, EditorReloadsTheTableAtEveryOpening)
+{
+    writeBytes(folder() + QStringLiteral("tablegost3900.txt"), "first table\n");
+    writeBytes(folder() + QStringLiteral("other/notes.txt"), "notes\n");
+    gui::EditorDialogs d;
+    d.openFile = [this](QWidget*, const gui::FileRequest&) { return folder() + QStringLiteral("other/notes.txt"); };
+    m_editor.setDialogs(d);
+
+    QStringList seen;
+    const auto openEditor = [&](std::function<void()> inside) {
+        ModalAnswer answer([&](QWidget* modal) {
+            EXPECT_EQ(modal, &m_editor);
+            seen << m_editor.textArea()->toPlainText();
+            inside();
+            m_editor.findChild<QAction*>(QStringLiteral("N17"))->trigger();
+        });
+        get<QAction>("N5")->trigger();
+        EXPECT_TRUE(answer.answered());
+        EXPECT_FALSE(m_editor.isVisible());
+    };
+    openEditor([&] { m_editor.findChild<QAction*>(QStringLiteral("N6"))->trigger(); });
+    writeBytes(folder() + QStringLiteral("tablegost3900.txt"), "second table\n");
+    shell::catalogue().fill(shell::UiLanguage::English);
+    openEditor([] {});
+    shell::catalogue().fill(shell::UiLanguage::Russian);
+
+    EXPECT_EQ(seen, (QStringList{"first table\n", "second table\n"}));
+    EXPECT_EQ(m_editor.editorFileName(), folder() + QStringLiteral("other/notes.txt"));
+    EXPECT_EQ(m_editor.textArea()->toPlainText(), QStringLiteral("second table\n"));
+    EXPECT_EQ(m_editor.statusText(), QStringLiteral("  Загружен файл - ") + m_editor.editorFileName());
+    EXPECT_EQ(m_editor.findChild<QAction*>(QStringLiteral("N6"))->text(), QStringLiteral("Open..."));
+}
+
+// A cancelled open changes nothing; a file that cannot be read is reported
+// and leaves text and status bar as they were.
+TEST_F(EditorTest, OpenCancelledOrUnreadable)
+{
+    m_editor.textArea()->setPlainText(QStringLiteral("kept"));
+    openThrough(QString());
+    EXPECT_TRUE(m_editor.editorFileName().isEmpty());
+    openThrough(path("missing.txt"));
+    EXPECT_EQ(text(), QStringLiteral("kept"));
+    EXPECT_TRUE(m_editor.statusText().isEmpty());
+    EXPECT_EQ(m_editor.editorFileName(), path("missing.txt"));
+    ASSERT_EQ(m_boxes.texts().size(), 1);
+    EXPECT_TRUE(m_boxes.texts()[0].contains(path("missing.txt") + QStringLiteral(":\nNo such file")));
+    EXPECT_EQ(requests[0].folder, folder());
+}
+
+// Save offers the bare name of the last file opened or saved, in the program
+// folder, also after the editor was closed and opened again.
+TEST_F(EditorTest, SaveProposesTheBareNameInTheProgramFolder)
+{
+    writeBytes(path("sub/a.txt"), "alpha\n");
+    writeBytes(path("tablegost3900.txt"), "table\n");
+    saveAs(QString());
+    openThrough(path("sub/a.txt"));
+    saveAs(QString());
+    EXPECT_EQ(m_editor.editorFileName(), QStringLiteral("a.txt"));
+    m_editor.show();
+    m_editor.hide();
+    saveAs(path("sub/b.txt"));
+    saveAs(QString());
+
+    QStringList proposed;
+    for (const gui::FileRequest& r : requests)
+        if (r.title == QStringLiteral("По умолчанию файл сохраниться в формате TXT")) {
+            EXPECT_EQ(r.folder, folder());
+            proposed << r.proposedName;
+        }
+    EXPECT_EQ(proposed, (QStringList{"", "a.txt", "a.txt", "b.txt"}));
+    EXPECT_EQ(readBytes(path("sub/b.txt")), QByteArray("table\n"));
+}
+
+struct RoundTrip {
+    const char* name;
+    QByteArray contents;  // empty: the shipped table
+    const char* saveAs;
+};
+
+class EditorRoundTrip : public EditorTest, public ::testing::WithParamInterface<RoundTrip> {};
+
+// Opened and saved under another name, a file comes back byte for byte.
+TEST_P(EditorRoundTrip, SavesTheBytesItOpened)
+{
+    const QByteArray contents = GetParam().contents.isEmpty() ? shippedTable() : GetParam().contents;
+    writeBytes(path("source.txt"), contents);
+    openThrough(path("source.txt"));
+    shell::catalogue().fill(shell::UiLanguage::English);
+    saveAs(path(GetParam().saveAs));
+    EXPECT_EQ(readBytes(path(GetParam().saveAs)), contents);
+    EXPECT_EQ(m_editor.statusText(), QStringLiteral(" Reload the program after saving"));
+    EXPECT_TRUE(m_boxes.texts().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EditorRoundTrip,
+                         ::testing::Values(RoundTrip{"ShippedTable", QByteArray(), "tablegost3900.txt"},
+                                           RoundTrip{"Latin1WithCrLf", QByteArray("d\xe9j\xe0\r\nvu\r\n"), "x.txt"},
+                                           RoundTrip{"Utf8NoFinalBreak", QByteArray("плотность\nρ"), "y.txt"}),
+                         [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
+
+TEST_F(EditorTest, NameWithoutExtensionIsSavedAsText)
+{
+    m_editor.textArea()->setPlainText(QStringLiteral("x"));
+    saveAs(path("plain"));
+    EXPECT_EQ(readBytes(path("plain.txt")), QByteArray("x"));
+    EXPECT_FALSE(QFileInfo::exists(path("plain")));
+    EXPECT_EQ(m_editor.editorFileName(), path("plain.txt"));
+}
+
+// A save that cannot be written leaves the old file whole and names the file
+// and the reason. (Root writes read-only files, so that case needs a user.)
+TEST_F(EditorTest, FailedSaveKeepsTheOldFile)
+{
+    writeBytes(path("locked.txt"), "old\n");
+    writeBytes(path("taken.txt/inside"), "old\n");
+    QFile::setPermissions(path("locked.txt"), QFile::ReadOwner);
+    const bool root = ::geteuid() == 0;
+    m_editor.textArea()->setPlainText(QStringLiteral("new\n"));
+    const QStringList targets{path("locked.txt"), path("taken.txt"), path("no/such/folder/t.txt")};
+    for (const QString& target : targets)
+        if (!root || target != path("locked.txt"))
+            saveAs(target);
+    QFile::setPermissions(path("locked.txt"), QFile::ReadOwner | QFile::WriteOwner);
+
+    EXPECT_EQ(readBytes(path("locked.txt")), QByteArray("old\n"));
+    EXPECT_EQ(readBytes(path("taken.txt/inside")), QByteArray("old\n"));
+    const QStringList boxes = m_boxes.texts();
+    ASSERT_EQ(boxes.size(), root ? 2 : 3);
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QString& target = targets[i + (root ? 1 : 0)];
+        EXPECT_TRUE(boxes[i].startsWith(QStringLiteral("Не удалось сохранить файл ") + target + QStringLiteral(":\n")));
+        EXPECT_GT(boxes[i].size(),
+                  (QStringLiteral("Не удалось сохранить файл ") + target + QStringLiteral(":\n")).size());
+    }
+    EXPECT_TRUE(m_editor.statusText().isEmpty());
+}
+
+// Saved as the table file, lines the calculator would not read (or an empty
+// table) are reported and the user decides.
+TEST_F(EditorTest, TableIsCheckedBeforeItIsSaved)
+{
+    const std::string good = testdata::tableRow(20.0, {{800, 800.0}, {810, 810.0}});
+    std::string bad = good;
+    bad.replace(bad.find("*0810"), 5, "*081O");
+    const std::string table = testdata::joinLines({good, bad, good, bad}, "\n");
+    writeBytes(path("tablegost3900.txt"), "old\n");
+    m_editor.textArea()->setPlainText(QString::fromStdString(table));
+
+    m_boxes.answer(QMessageBox::No);
+    saveAs(path("tablegost3900.txt"));
+    EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray("old\n"));
+    ASSERT_EQ(m_boxes.texts().size(), 1);
+    EXPECT_TRUE(m_boxes.texts()[0].contains(QStringLiteral("строки с номерами 2, 4.")));
+
+    m_boxes.answer(QMessageBox::Yes);
+    saveAs(path("tablegost3900.txt"));
+    EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray::fromStdString(table));
+
+    m_editor.textArea()->clear();
+    m_boxes.answer(QMessageBox::No);
+    saveAs(path("tablegost3900.txt"));
+    EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray::fromStdString(table));
+    EXPECT_EQ(m_boxes.texts().size(), 3);
+}
+
+struct ClipboardCase {
+    const char* name;
+    void (gui::TForm2::*operation)();
+    const char* textAfter;       // with the focus in the text area
+    const char* clipboardAfter;  // likewise
+};
+
+class EditorClipboard : public EditorTest, public ::testing::WithParamInterface<ClipboardCase> {};
+
+// Copy, cut and paste act only while the text area has the keyboard focus.
+TEST_P(EditorClipboard, ActsOnlyWithTheFocusInTheTextArea)
+{
+    m_editor.show();
+    m_editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_editor));
+    QPlainTextEdit* area = m_editor.textArea();
+    for (const bool focused : {false, true}) {
+        area->setPlainText(QStringLiteral("abc"));
+        area->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("xyz"));
+        if (focused)
+            area->setFocus();
+        else
+            area->clearFocus();
+        (m_editor.*GetParam().operation)();
+        EXPECT_EQ(area->toPlainText(), focused ? QString::fromLatin1(GetParam().textAfter) : QStringLiteral("abc"));
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  focused ? QString::fromLatin1(GetParam().clipboardAfter) : QStringLiteral("xyz"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, EditorClipboard,
+                         ::testing::Values(ClipboardCase{"Copy", &gui::TForm2::copy, "abc", "abc"},
+                                           ClipboardCase{"Cut", &gui::TForm2::cut, "", "abc"},
+                                           ClipboardCase{"Paste", &gui::TForm2::paste, "xyz", "xyz"}),
+                         [](const ::testing::TestParamInfo<ClipboardCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The colour and font dialogs open on their own last choice, not on the text
+// area's; a cancel changes nothing.
+TEST_F(EditorTest, ColourAndFontDialogs)
+{
+    QPlainTextEdit* area = m_editor.textArea();
+    const QPalette before = area->palette();
+    const QFont fontBefore = area->font();
+    for (int round = 0; round < 3; ++round) {
+        trigger("N18");
+        trigger("N19");
+        if (round == 0) {
+            EXPECT_EQ(area->palette(), before);
+            EXPECT_EQ(area->font(), fontBefore);
+        }
+        colorAnswer = QColor(Qt::yellow);
+        fontAnswer = gui::TextFont{QFont(QStringLiteral("DejaVu Sans Mono"), 11), QColor(Qt::darkBlue)};
+    }
+    EXPECT_EQ(area->palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(area->palette().color(QPalette::Text), QColor(Qt::darkBlue));
+    EXPECT_EQ(area->font().pointSize(), 11);
+    EXPECT_EQ(colorStarts, (std::vector<QColor>{Qt::black, Qt::black, Qt::yellow}));
+    EXPECT_EQ(fontStarts[0].font, QFont(QStringLiteral("MS Sans Serif"), 8));
+    EXPECT_EQ(fontStarts[2].color, QColor(Qt::darkBlue));
+}
+
+TEST_F(EditorTest, HelpNamesTheEditorPage)
+{
+    QStringList opened;
+    shell::setHelpOpener([&](const QUrl& url) {
+        opened << url.toLocalFile();
+        return true;
+    });
+    writeBytes(path("Help/eng/edit_table.html"), "<p>");
+    QDir().mkpath(path("Help"));
+    shell::catalogue().fill(shell::UiLanguage::English);
+    click("ToolButton5");
+    shell::catalogue().fill(shell::UiLanguage::Russian);
+    trigger("N5");
+    shell::setHelpOpener({});
+
+    EXPECT_EQ(opened, QStringList{path("Help/eng/edit_table.html")});
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral("Файл edit_table не найден. Проверьте его наличие в папке программы.")});
+}
