@@ -82,6 +82,7 @@ private:
     void bindIndicators();
     void connectMenu();
     void fixSize();
+    void keepOnScreen();
 
     // Unit indicators
     void connectUnitIndicators();
