@@ -49,10 +49,10 @@ void api20(Steps& s, const TableSource& source)
     if (!rho20)
         return;
     s.result(Output::Density20, *rho20, 1);
-    const std::optional<double> rho60 = s.lookedUp(
-        density::gost3900ActualDensity(*table, density::formatHandOver(*rho20), sixtyOnTheGrid(),
-                                       TemperatureUnit::Celsius, s),
-        MsgKey::MsgDensity20OutOfTable, Output::Api, Field::Density);
+    const std::optional<double> rho60 =
+        s.lookedUp(density::gost3900ActualDensity(*table, density::formatHandOver(*rho20), sixtyOnTheGrid(),
+                                                  TemperatureUnit::Celsius, s),
+                   MsgKey::MsgDensity20OutOfTable, Output::Api, Field::Density);
     if (rho60)
         s.result(Output::Api, density::apiFromDensity(*rho60, s), 1);
 }
@@ -90,13 +90,13 @@ void api15(Steps& s)
     if (!hydrometer15(s) || !temperature(s, Standard::R50))
         return;
     s.checked();
-    const std::optional<double> rho15 = s.value(density::r50ReduceTo15(s.in().density, s.in().temperature,
-                                                                       s.in().glass, s.in().group, fahrenheit(s), s));
+    const std::optional<double> rho15 = s.value(
+        density::r50ReduceTo15(s.in().density, s.in().temperature, s.in().glass, s.in().group, fahrenheit(s), s));
     if (!rho15)
         return;
     s.result(Output::Density15, *rho15, 1);
-    const std::optional<double> rho60 = s.value(density::r50ActualDensity(
-        density::formatHandOver(*rho15), sixtyFahrenheit(), "0", s.in().group, false, s));
+    const std::optional<double> rho60 = s.value(
+        density::r50ActualDensity(density::formatHandOver(*rho15), sixtyFahrenheit(), "0", s.in().group, false, s));
     if (rho60)
         s.result(Output::Api, density::apiFromDensity(*rho60, s), 1);
 }

@@ -40,8 +40,8 @@ enum class Status {
 
 // The input fields of a block, by what they hold.
 enum class Field {
-    Quantity,     // volume or mass
-    Density,      // reading, density at 15 or 20 °C, or API gravity
+    Quantity,  // volume or mass
+    Density,   // reading, density at 15 or 20 °C, or API gravity
     Temperature,
     Pressure,
 };
@@ -80,9 +80,9 @@ struct Text {
 
 struct ResultText {
     Output output;
-    Text text;           // as the window shows it
-    std::string value;   // the number alone ("839,4"); empty for an error word
-    bool computed;       // false for an error word, a fall-back or what follows one
+    Text text;                   // as the window shows it
+    std::string value;           // the number alone ("839,4"); empty for an error word
+    bool computed;               // false for an error word, a fall-back or what follows one
     std::size_t messagesBefore;  // messages of the outcome shown before this result
 };
 

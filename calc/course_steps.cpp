@@ -117,8 +117,8 @@ void Steps::actualLine(double actualDensity)
 {
     const std::optional<std::string> text = density::formatFixed(actualDensity, 1);
     const std::string number = text ? *text : density::formatHandOver(actualDensity);
-    m_out.results.push_back(
-        {Output::ActualLine, Text{MsgKey::TextActualDensityLabel, " : " + number}, number, ok(), m_out.messages.size()});
+    m_out.results.push_back({Output::ActualLine, Text{MsgKey::TextActualDensityLabel, " : " + number}, number, ok(),
+                             m_out.messages.size()});
 }
 
 void Steps::word(Output output, MsgKey key)

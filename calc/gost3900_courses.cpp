@@ -49,9 +49,9 @@ void reduce20(Steps& s, const TableSource& source)
     const std::optional<Ready> r = ready(s, source);
     if (!r)
         return;
-    const std::optional<double> rho20 = s.lookedUp(
-        density::gost3900ReduceTo20(*r->table, s.in().density, r->temperature, s.in().temperatureUnit, s),
-        MsgKey::MsgDensity20OutOfTable, Output::Density20, Field::Density);
+    const std::optional<double> rho20 =
+        s.lookedUp(density::gost3900ReduceTo20(*r->table, s.in().density, r->temperature, s.in().temperatureUnit, s),
+                   MsgKey::MsgDensity20OutOfTable, Output::Density20, Field::Density);
     if (rho20)
         s.result(Output::Density20, *rho20, 1);
 }
@@ -63,9 +63,9 @@ void actual20(Steps& s, const TableSource& source)
     const std::optional<Ready> r = ready(s, source);
     if (!r)
         return;
-    const std::optional<double> actual = s.lookedUp(
-        density::gost3900ActualDensity(*r->table, s.in().density, r->temperature, s.in().temperatureUnit, s),
-        MsgKey::MsgDensity20OutOfTable, Output::ActualDensity, Field::Density);
+    const std::optional<double> actual =
+        s.lookedUp(density::gost3900ActualDensity(*r->table, s.in().density, r->temperature, s.in().temperatureUnit, s),
+                   MsgKey::MsgDensity20OutOfTable, Output::ActualDensity, Field::Density);
     if (actual)
         s.result(Output::ActualDensity, *actual, 1);
 }
@@ -93,9 +93,8 @@ void mass20(Steps& s, const TableSource& source)
     const std::optional<Ready> r = ready(s, source);
     if (!r)
         return;
-    const density::Result<density::MassResult> m =
-        density::gost3900MassFromVolume(*r->table, s.in().quantity, s.in().volumeUnit, s.in().density,
-                                        r->temperature, s.in().temperatureUnit, s);
+    const density::Result<density::MassResult> m = density::gost3900MassFromVolume(
+        *r->table, s.in().quantity, s.in().volumeUnit, s.in().density, r->temperature, s.in().temperatureUnit, s);
     if (!m) {
         s.report(m.error());
         return;
@@ -123,9 +122,8 @@ void volume20(Steps& s, const TableSource& source)
     const std::optional<Ready> r = ready(s, source);
     if (!r)
         return;
-    const density::Result<density::VolumeResult> v =
-        density::gost3900VolumeFromMass(*r->table, s.in().quantity, s.in().volumeUnit, s.in().density,
-                                        r->temperature, s.in().temperatureUnit, s);
+    const density::Result<density::VolumeResult> v = density::gost3900VolumeFromMass(
+        *r->table, s.in().quantity, s.in().volumeUnit, s.in().density, r->temperature, s.in().temperatureUnit, s);
     if (!v) {
         s.report(v.error());
         return;

@@ -48,8 +48,8 @@ void reduce15(Steps& s)
     if (!hydrometer15(s) || !s.temperature(MsgKey::MsgTempEmpty, MsgKey::MsgTempInvalid, Standard::R50))
         return;
     s.checked();
-    const std::optional<double> rho15 = s.value(density::r50ReduceTo15(s.in().density, s.in().temperature,
-                                                                       s.in().glass, s.in().group, fahrenheit(s), s));
+    const std::optional<double> rho15 = s.value(
+        density::r50ReduceTo15(s.in().density, s.in().temperature, s.in().glass, s.in().group, fahrenheit(s), s));
     if (rho15)
         s.result(Output::Density15, *rho15, 1);
 }
@@ -62,8 +62,8 @@ void actual15(Steps& s)
     if (!p)
         return;
     s.checked();
-    const std::optional<double> actual = s.value(
-        density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s));
+    const std::optional<double> actual =
+        s.value(density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s));
     if (actual)
         s.result(Output::ActualDensity, *actual, 1);
 }
@@ -82,8 +82,8 @@ void mass15(Steps& s)
         s.report("'" + m3 + "' is not a valid number");
         return;
     }
-    const std::optional<double> rho = s.value(
-        density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s));
+    const std::optional<double> rho =
+        s.value(density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s));
     if (!rho)
         return;
     s.result(Output::Mass, *rho * *volume / 1000, 3);

@@ -61,13 +61,19 @@ private:
 const char* resultName(calc::Output output)
 {
     switch (output) {
-    case calc::Output::Density20: return "density20";
-    case calc::Output::Density15: return "density15";
-    case calc::Output::Api: return "api";
-    case calc::Output::Mass: return "mass_t";
-    case calc::Output::Volume: return "volume";
+    case calc::Output::Density20:
+        return "density20";
+    case calc::Output::Density15:
+        return "density15";
+    case calc::Output::Api:
+        return "api";
+    case calc::Output::Mass:
+        return "mass_t";
+    case calc::Output::Volume:
+        return "volume";
     case calc::Output::ActualDensity:
-    case calc::Output::ActualLine: break;
+    case calc::Output::ActualLine:
+        break;
     }
     return "actual_density";
 }
@@ -113,8 +119,8 @@ calc::Inputs inputs(calc::Course course, const Args& a, const Options& options)
     in.temperatureUnit = options.temperatureUnit;
     in.volumeUnit = options.volumeUnit;
     // the API page never applies a pressure
-    const bool pressured = course == calc::Course::Actual15 || course == calc::Course::Mass15 ||
-                           course == calc::Course::Volume15;
+    const bool pressured =
+        course == calc::Course::Actual15 || course == calc::Course::Mass15 || course == calc::Course::Volume15;
     if (pressured)
         in.pressure = options.pressure;
     in.pressureUnit = options.pressureUnit;
@@ -188,43 +194,69 @@ struct Entry {
 const std::vector<Entry>& entries()
 {
     static const std::vector<Entry> list = {
-        {{"reduce20", {"DENSITY", "TEMP"}, {"temperature", "density20"},
+        {{"reduce20",
+          {"DENSITY", "TEMP"},
+          {"temperature", "density20"},
           "hydrometer reading to the density at 20 °C (GOST 3900-85 table)"},
          calc::Course::Reduce20},
-        {{"actual20", {"DENSITY20", "TEMP"}, {"temperature", "actual_density"},
+        {{"actual20",
+          {"DENSITY20", "TEMP"},
+          {"temperature", "actual_density"},
           "actual density at TEMP from the density at 20 °C"},
          calc::Course::Actual20},
-        {{"mass20", {"VOLUME", "DENSITY20", "TEMP"}, {"temperature", "mass_t", "actual_density"},
+        {{"mass20",
+          {"VOLUME", "DENSITY20", "TEMP"},
+          {"temperature", "mass_t", "actual_density"},
           "volume in a tank at TEMP to tonnes, by GOST 3900-85"},
          calc::Course::Mass20},
-        {{"volume20", {"MASS", "DENSITY20", "TEMP"}, {"temperature", "volume", "actual_density"},
+        {{"volume20",
+          {"MASS", "DENSITY20", "TEMP"},
+          {"temperature", "volume", "actual_density"},
           "tonnes to the volume at TEMP, by GOST 3900-85"},
          calc::Course::Volume20},
-        {{"reduce15", {"DENSITY", "TEMP"}, {"density15"},
+        {{"reduce15",
+          {"DENSITY", "TEMP"},
+          {"density15"},
           "hydrometer reading to the density at 15 °C (GOST R 50.2.076-2010)"},
          calc::Course::Reduce15},
-        {{"actual15", {"DENSITY15", "TEMP"}, {"actual_density"},
+        {{"actual15",
+          {"DENSITY15", "TEMP"},
+          {"actual_density"},
           "actual density at TEMP (and --pressure) from the density at 15 °C"},
          calc::Course::Actual15},
-        {{"mass15", {"VOLUME", "DENSITY15", "TEMP"}, {"mass_t", "actual_density"},
+        {{"mass15",
+          {"VOLUME", "DENSITY15", "TEMP"},
+          {"mass_t", "actual_density"},
           "volume in a tank at TEMP to tonnes, by GOST R 50.2.076-2010"},
          calc::Course::Mass15},
-        {{"volume15", {"MASS", "DENSITY15", "TEMP"}, {"volume", "actual_density"},
+        {{"volume15",
+          {"MASS", "DENSITY15", "TEMP"},
+          {"volume", "actual_density"},
           "tonnes to the volume at TEMP, by GOST R 50.2.076-2010"},
          calc::Course::Volume15},
-        {{"api20", {"DENSITY", "TEMP"}, {"temperature", "density20", "api"},
+        {{"api20",
+          {"DENSITY", "TEMP"},
+          {"temperature", "density20", "api"},
           "hydrometer reading to the density at 20 °C and API gravity, through GOST 3900-85"},
          calc::Course::Api20},
-        {{"api20-density", {"API", "TEMP"}, {"temperature", "density20", "actual_density"},
+        {{"api20-density",
+          {"API", "TEMP"},
+          {"temperature", "density20", "actual_density"},
           "API gravity to the density at 20 °C and the actual density at TEMP, through GOST 3900-85"},
          calc::Course::ApiToDensity20},
-        {{"api15", {"DENSITY", "TEMP"}, {"density15", "api"},
+        {{"api15",
+          {"DENSITY", "TEMP"},
+          {"density15", "api"},
           "hydrometer reading to the density at 15 °C and API gravity, through GOST R 50.2.076-2010"},
          calc::Course::Api15},
-        {{"api15-density", {"API", "TEMP"}, {"density15", "actual_density"},
+        {{"api15-density",
+          {"API", "TEMP"},
+          {"density15", "actual_density"},
           "API gravity to the density at 15 °C and the actual density at TEMP, through GOST R 50.2.076-2010"},
          calc::Course::ApiToDensity15},
-        {{"convert", {"temperature|volume|pressure", "VALUE", "FROM", "TO"}, {"temperature", "volume", "pressure"},
+        {{"convert",
+          {"temperature|volume|pressure", "VALUE", "FROM", "TO"},
+          {"temperature", "volume", "pressure"},
           "converts VALUE between units (C F; m3 gal bbl; MPa bar at psi)"},
          std::nullopt},
     };
@@ -260,8 +292,8 @@ const Command* findCommand(std::string_view name)
 
 const std::vector<std::string>& allResultNames()
 {
-    static const std::vector<std::string> names = {"temperature", "density20", "density15", "api",
-                                                   "actual_density", "mass_t", "volume", "pressure"};
+    static const std::vector<std::string> names = {"temperature",    "density20", "density15", "api",
+                                                   "actual_density", "mass_t",    "volume",    "pressure"};
     return names;
 }
 
@@ -313,7 +345,9 @@ std::optional<density::ProductGroup> groupNamed(std::string_view name)
     return named(name, names);
 }
 
-Calculator::Calculator(std::string tableFile) : m_tableFile(std::move(tableFile)) {}
+Calculator::Calculator(std::string tableFile) : m_tableFile(std::move(tableFile))
+{
+}
 
 bool Calculator::loadTable(Outcome& outcome)
 {
@@ -390,9 +424,8 @@ void Calculator::run(const Command& command, const std::vector<std::string>& arg
         return;
     }
     const calc::Outcome o =
-        calc::run(*e->course, inputs(*e->course, arguments, options), [this, &outcome](density::MessageSink&) {
-            return loadTable(outcome) ? &m_table : nullptr;
-        });
+        calc::run(*e->course, inputs(*e->course, arguments, options),
+                  [this, &outcome](density::MessageSink&) { return loadTable(outcome) ? &m_table : nullptr; });
     print(o, outcome);
 }
 

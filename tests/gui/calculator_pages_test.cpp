@@ -68,9 +68,13 @@ TEST_F(CalculatorPages, ResultsGoToTheirFieldsAndLinesInTheBlocksUnits)
 {
     showForm();
     showPage("TabSheet5");
-    get<QAction>("N76")->trigger();           // the volume result in barrels
+    get<QAction>("N76")->trigger();               // the volume result in barrels
     get<QRadioButton>("RadioButton10")->click();  // crude oil
-    type({{"Edit21", "1000"}, {"Edit23", "850"}, {"Edit24", "30"}, {"Edit25", "839,369"}, {"Edit27", "850"},
+    type({{"Edit21", "1000"},
+          {"Edit23", "850"},
+          {"Edit24", "30"},
+          {"Edit25", "839,369"},
+          {"Edit27", "850"},
           {"Edit28", "30"}});
     click("Button9");
     click("Button10");
@@ -126,13 +130,16 @@ TEST_P(Chains15, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
         EXPECT_TRUE(get<QWidget>(name)->isEnabled()) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, Chains15,
-    ::testing::Values(ChainCase{"TabSheet4", "CheckBox8", "SpeedButton2",
-                                {"Button7", "Button8", "Edit17", "Edit18", "Label17", "Label21"}},
-                      ChainCase{"TabSheet5", "CheckBox10", "SpeedButton4",
-                                {"Button9", "Button10", "Edit22", "Edit25", "Edit27", "Label24", "Label28",
-                                 "Label30"}}));
+INSTANTIATE_TEST_SUITE_P(Pages, Chains15,
+                         ::testing::Values(ChainCase{"TabSheet4",
+                                                     "CheckBox8",
+                                                     "SpeedButton2",
+                                                     {"Button7", "Button8", "Edit17", "Edit18", "Label17", "Label21"}},
+                                           ChainCase{"TabSheet5",
+                                                     "CheckBox10",
+                                                     "SpeedButton4",
+                                                     {"Button9", "Button10", "Edit22", "Edit25", "Edit27", "Label24",
+                                                      "Label28", "Label30"}}));
 
 TEST_F(CalculatorPages, ChainsCarryTheRoundedResultsIntoTheLowerBlock)
 {
@@ -199,8 +206,7 @@ TEST_F(CalculatorPages, WithoutATableTheApiConversionShowsItsFallBack)
     showPage("TabSheet6");
     type({{"Edit32", "850"}, {"Edit33", "15"}});
     click("Button1");
-    EXPECT_EQ(messages(),
-              QStringList{QStringLiteral("Ошибка при конвертации плотности по ГОСТ в плотность по API")});
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Ошибка при конвертации плотности по ГОСТ в плотность по API")});
     EXPECT_EQ(edit("Edit45")->text(), QStringLiteral("0,0"));
     EXPECT_EQ(edit("Edit34")->text(), QStringLiteral("10,0"));
 }

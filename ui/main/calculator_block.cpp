@@ -29,10 +29,14 @@ std::string typed(const QLineEdit* edit)
 QLineEdit* CalculatorBlock::field(calc::Field f) const
 {
     switch (f) {
-    case calc::Field::Quantity: return quantity;
-    case calc::Field::Density: return density;
-    case calc::Field::Temperature: return temperature;
-    case calc::Field::Pressure: return pressure;
+    case calc::Field::Quantity:
+        return quantity;
+    case calc::Field::Density:
+        return density;
+    case calc::Field::Temperature:
+        return temperature;
+    case calc::Field::Pressure:
+        return pressure;
     }
     return nullptr;
 }
@@ -40,13 +44,20 @@ QLineEdit* CalculatorBlock::field(calc::Field f) const
 QLineEdit* CalculatorBlock::output(calc::Output o) const
 {
     switch (o) {
-    case calc::Output::Density20: return density20;
-    case calc::Output::Density15: return density15;
-    case calc::Output::Api: return api;
-    case calc::Output::ActualDensity: return actualDensity;
-    case calc::Output::Mass: return mass;
-    case calc::Output::Volume: return volume;
-    case calc::Output::ActualLine: break;
+    case calc::Output::Density20:
+        return density20;
+    case calc::Output::Density15:
+        return density15;
+    case calc::Output::Api:
+        return api;
+    case calc::Output::ActualDensity:
+        return actualDensity;
+    case calc::Output::Mass:
+        return mass;
+    case calc::Output::Volume:
+        return volume;
+    case calc::Output::ActualLine:
+        break;
     }
     return nullptr;
 }

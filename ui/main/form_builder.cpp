@@ -170,6 +170,8 @@ void tabOrder(std::initializer_list<QWidget*> widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* w : widgets) {
+        if (!w)
+            continue;
         if (previous)
             QWidget::setTabOrder(previous, w);
         previous = w;

@@ -52,7 +52,7 @@ QVBoxLayout* column(QWidget* owner);
 QHBoxLayout* chainRow(QToolButton* chain, QCheckBox* unlock);
 // The help button at the right, under the page's content.
 QHBoxLayout* helpRow(QToolButton* help);
-// Tab order through the widgets as listed.
+// Tab order through the widgets as listed; null ones are left out.
 void tabOrder(std::initializer_list<QWidget*> widgets);
 
 // Disabled edits in the button-face colour, enabled ones in the window colour.

@@ -33,7 +33,7 @@ struct FrameNames {
     const char* temperatureLabel;
     const char* temperatureEdit;
     const char* panel;
-    const char* glass;       // nullptr on the GOST 3900-85 sub-page
+    const char* glass;  // nullptr on the GOST 3900-85 sub-page
     const char* groupBox;
     int firstRadio;
     const char* results;
@@ -83,14 +83,35 @@ QGroupBox* frame(QWidget* page, const FrameNames& n, CalculatorBlock& b, QLineEd
     return box;
 }
 
+// The four frames: density to API and back, through GOST 3900-85, then
+// through GOST R 50.2.076-2010.
+// clang-format off
+const FrameNames kFrames[4] = {
+    {"GroupBox21", "ГОСТ -->> API", "GroupBox22", "Замер по ареометру", "Label37", "Плотность (кг/м3)", "Edit32",
+     "Label38", "Edit33", "Panel16", nullptr, nullptr, 0, "GroupBox32", "Label49", "При 20°C (кг/м3)", "Edit45",
+     "Label36", "API при 60°F (град.)", "Edit34", "Button1"},
+    {"GroupBox23", "API -->> ГОСТ", "GroupBox24", "Параметры", "Label40", "Плотность по API при 60°F (град.)",
+     "Edit35", "Label41", "Edit36", "Panel17", nullptr, nullptr, 0, "GroupBox31", "Label50", "При 20°C (кг/м3)",
+     "Edit44", "Label39", "Фактическая (кг/м3)", "Edit37", "Button2"},
+    {"GroupBox25", "ГОСТ -->> API", "GroupBox26", "Замер по ареометру", "Label43", "Плотность (кг/м3)", "Edit38",
+     "Label44", "Edit39", "Panel18", "CheckBox11", "GroupBox27", 13, "GroupBox33", "Label51", "При 15°C (кг/м3)",
+     "Edit46", "Label42", "API при 60°F (град.)", "Edit40", "Button11"},
+    {"GroupBox28", "API -->> ГОСТ", "GroupBox29", "Параметры", "Label47", "Плотность по API при 60°F (град.)",
+     "Edit41", "Label48", "Edit42", "Panel19", "CheckBox12", "GroupBox30", 16, "GroupBox34", "Label52",
+     "При 15°C (кг/м3)", "Edit47", "Label45", "Фактическая (кг/м3)", "Edit43", "Button12"},
+};
+// clang-format on
+
 }  // namespace
 
 ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner)
 {
     m_subPages = new QTabWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
-    m_subPages->addTab(gost3900SubPage(), QStringLiteral("По ГОСТ 3900-85 (20°C)"));
-    m_subPages->addTab(r50SubPage(), QStringLiteral("По ГОСТ Р 50.2.076-2010 (15°C)"));
+    m_subPages->addTab(subPage("TabSheet6", "SpeedButton9", m_toApi20, m_fromApi20, false),
+                       QStringLiteral("По ГОСТ 3900-85 (20°C)"));
+    m_subPages->addTab(subPage("TabSheet7", "SpeedButton10", m_toApi15, m_fromApi15, true),
+                       QStringLiteral("По ГОСТ Р 50.2.076-2010 (15°C)"));
 
     auto* notePage = new QWidget;
     notePage->setObjectName(QStringLiteral("TabSheet8"));
@@ -100,8 +121,7 @@ ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner
     m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column(notePage)->addWidget(m_note);
-    m_subPages->addTab(notePage,
-                       QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionAttention)));
+    m_subPages->addTab(notePage, QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionAttention)));
     m_subPages->setCurrentIndex(0);
     column(this)->addWidget(m_subPages);
 
@@ -114,55 +134,22 @@ ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner
     onClick(m_fromApi15, &ApiPage::apiToDensity15);
 }
 
-QWidget* ApiPage::gost3900SubPage()
+// A sub-page of one standard: density to API above, API to density below.
+QWidget* ApiPage::subPage(const char* name, const char* help, CalculatorBlock& to, CalculatorBlock& from, bool r50)
 {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet6"));
+    page->setObjectName(QString::fromLatin1(name));
     QVBoxLayout* layout = column(page);
-    CalculatorBlock& to = m_toApi20;
-    layout->addWidget(frame(page,
-                            {"GroupBox21", "ГОСТ -->> API", "GroupBox22", "Замер по ареометру", "Label37",
-                             "Плотность (кг/м3)", "Edit32", "Label38", "Edit33", "Panel16", nullptr, nullptr, 0,
-                             "GroupBox32", "Label49", "При 20°C (кг/м3)", "Edit45", "Label36", "API при 60°F (град.)",
-                             "Edit34", "Button1"},
-                            to, to.density20, to.api));
-    CalculatorBlock& from = m_fromApi20;
-    layout->addWidget(frame(page,
-                            {"GroupBox23", "API -->> ГОСТ", "GroupBox24", "Параметры", "Label40",
-                             "Плотность по API при 60°F (град.)", "Edit35", "Label41", "Edit36", "Panel17", nullptr,
-                             nullptr, 0, "GroupBox31", "Label50", "При 20°C (кг/м3)", "Edit44", "Label39",
-                             "Фактическая (кг/м3)", "Edit37", "Button2"},
-                            from, from.density20, from.actualDensity));
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton9", "api.html")));
+    const FrameNames* names = &kFrames[r50 ? 2 : 0];
+    layout->addWidget(frame(page, names[0], to, r50 ? to.density15 : to.density20, to.api));
+    layout->addWidget(frame(page, names[1], from, r50 ? from.density15 : from.density20, from.actualDensity));
+    layout->addLayout(helpRow(helpButton(page, help, "api.html")));
     layout->addStretch();
-    tabOrder({to.density, to.temperature, to.calculate, to.density20, to.api, from.density, from.temperature,
-              from.calculate, from.density20, from.actualDensity});
-    return page;
-}
-
-QWidget* ApiPage::r50SubPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet7"));
-    QVBoxLayout* layout = column(page);
-    CalculatorBlock& to = m_toApi15;
-    layout->addWidget(frame(page,
-                            {"GroupBox25", "ГОСТ -->> API", "GroupBox26", "Замер по ареометру", "Label43",
-                             "Плотность (кг/м3)", "Edit38", "Label44", "Edit39", "Panel18", "CheckBox11",
-                             "GroupBox27", 13, "GroupBox33", "Label51", "При 15°C (кг/м3)", "Edit46", "Label42",
-                             "API при 60°F (град.)", "Edit40", "Button11"},
-                            to, to.density15, to.api));
-    CalculatorBlock& from = m_fromApi15;
-    layout->addWidget(frame(page,
-                            {"GroupBox28", "API -->> ГОСТ", "GroupBox29", "Параметры", "Label47",
-                             "Плотность по API при 60°F (град.)", "Edit41", "Label48", "Edit42", "Panel19",
-                             "CheckBox12", "GroupBox30", 16, "GroupBox34", "Label52", "При 15°C (кг/м3)", "Edit47",
-                             "Label45", "Фактическая (кг/м3)", "Edit43", "Button12"},
-                            from, from.density15, from.actualDensity));
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton10", "api.html")));
-    layout->addStretch();
-    tabOrder({to.density, to.temperature, to.glass, to.group[0], to.calculate, to.density15, to.api, from.density,
-              from.temperature, from.glass, from.group[0], from.calculate, from.density15, from.actualDensity});
+    QLineEdit* toStandard = r50 ? to.density15 : to.density20;
+    QLineEdit* fromStandard = r50 ? from.density15 : from.density20;
+    // the glass option and the group are missing on the GOST 3900-85 sub-page
+    tabOrder({to.density, to.temperature, to.glass, to.group[0], to.calculate, toStandard, to.api, from.density,
+              from.temperature, from.glass, from.group[0], from.calculate, fromStandard, from.actualDensity});
     return page;
 }
 

@@ -54,8 +54,8 @@ QLabel* parameters(QGroupBox* block, QVBoxLayout* blockLayout, const ParameterNa
     auto* rows = new QVBoxLayout;
     rows->addLayout(row({densityLabel, b.density, nullptr, label(box, n.temperatureLabel, "Температура в танке"),
                          b.temperature, b.temperatureUnit}));
-    rows->addLayout(row({b.pressureOn, b.pressure, b.pressureUnit, label(box, n.rangeLabel, "(0 .... 10,34)"),
-                         nullptr}));
+    rows->addLayout(
+        row({b.pressureOn, b.pressure, b.pressureUnit, label(box, n.rangeLabel, "(0 .... 10,34)"), nullptr}));
     rows->addWidget(b.actualLine);
     auto* layout = new QHBoxLayout(box);
     layout->addLayout(rows, 1);
@@ -100,18 +100,17 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
     QVBoxLayout* toVolumeLayout = column(toVolume);
     toVolumeLayout->addLayout(row({givenMassLabel, v.quantity, nullptr, v.calculate, nullptr,
                                    label(toVolume, "Label29", "Объем"), v.volume, v.volumeUnit}));
-    QLabel* givenDensityLabel =
-        parameters(toVolume, toVolumeLayout,
-                   {"GroupBox16", "Label30", "Edit27", "Label31", "Edit28", "Panel10", "CheckBox4", "Edit31",
-                    "Panel14", "Label35", "GroupBox20", 10, "Label32"},
-                   v);
+    QLabel* givenDensityLabel = parameters(toVolume, toVolumeLayout,
+                                           {"GroupBox16", "Label30", "Edit27", "Label31", "Edit28", "Panel10",
+                                            "CheckBox4", "Edit31", "Panel14", "Label35", "GroupBox20", 10, "Label32"},
+                                           v);
     layout->addWidget(toVolume);
 
     layout->addLayout(helpRow(helpButton(this, "SpeedButton7", "calcul15.html")));
     layout->addStretch();
 
-    m_chain.locked = {m.calculate, v.calculate, m.mass, v.quantity, v.density, massLabel, givenMassLabel,
-                      givenDensityLabel};
+    m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
+                      v.density,   massLabel,   givenMassLabel, givenDensityLabel};
     tabOrder({m.quantity, m.density, m.temperature, m.pressureOn, m.pressure, m.group[0], m.calculate, m.mass,
               m_chain.box, v.quantity, v.density, v.temperature, v.pressureOn, v.pressure, v.group[0], v.calculate,
               v.volume});

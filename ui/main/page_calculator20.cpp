@@ -36,9 +36,9 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     m.temperatureUnit = indicator(massParameters, "Panel5");
     m.actualLine = label(massParameters, "Label11", "Плотность фактическая (кг/м3) :");
     QVBoxLayout* massParametersLayout = column(massParameters);
-    massParametersLayout->addLayout(row({givenLabel, m.density, nullptr,
-                                         label(massParameters, "Label10", "Температура в танке"), m.temperature,
-                                         m.temperatureUnit}));
+    massParametersLayout->addLayout(
+        row({givenLabel, m.density, nullptr, label(massParameters, "Label10", "Температура в танке"), m.temperature,
+             m.temperatureUnit}));
     massParametersLayout->addWidget(m.actualLine);
     QVBoxLayout* toMassLayout = column(toMass);
     toMassLayout->addLayout(row({label(toMass, "Label7", "Объем"), m.quantity, m.volumeUnit, nullptr, m.calculate,
@@ -64,9 +64,9 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     v.temperatureUnit = indicator(volumeParameters, "Panel6");
     v.actualLine = label(volumeParameters, "Label16", "Плотность фактическая (кг/м3) :");
     QVBoxLayout* volumeParametersLayout = column(volumeParameters);
-    volumeParametersLayout->addLayout(row({givenDensityLabel, v.density, nullptr,
-                                           label(volumeParameters, "Label15", "Температура в танке"), v.temperature,
-                                           v.temperatureUnit}));
+    volumeParametersLayout->addLayout(
+        row({givenDensityLabel, v.density, nullptr, label(volumeParameters, "Label15", "Температура в танке"),
+             v.temperature, v.temperatureUnit}));
     volumeParametersLayout->addWidget(v.actualLine);
     QVBoxLayout* toVolumeLayout = column(toVolume);
     toVolumeLayout->addLayout(row({givenMassLabel, v.quantity, nullptr, v.calculate, nullptr,
@@ -77,8 +77,8 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     layout->addLayout(helpRow(helpButton(this, "SpeedButton6", "calcul20.html")));
     layout->addStretch();
 
-    m_chain.locked = {m.calculate, v.calculate, m.mass, v.quantity, v.density, massLabel, givenMassLabel,
-                      givenDensityLabel};
+    m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
+                      v.density,   massLabel,   givenMassLabel, givenDensityLabel};
     tabOrder({m.quantity, m.density, m.temperature, m.calculate, m.mass, m_chain.box, v.quantity, v.density,
               v.temperature, v.calculate, v.volume});
     connect(m.calculate, &QPushButton::clicked, this, &Calculator20Page::volumeToMass);

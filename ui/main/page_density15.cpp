@@ -62,15 +62,15 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     QVBoxLayout* parametersLayout = column(parameters);
     parametersLayout->addLayout(row({givenLabel, a.density, nullptr, label(parameters, "Label22", "Температура"),
                                      a.temperature, a.temperatureUnit}));
-    parametersLayout->addLayout(row({a.pressureOn, a.pressure, a.pressureUnit,
-                                     label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
+    parametersLayout->addLayout(
+        row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
     QGroupBox* actualGroup = productGroup(actual, "GroupBox18", 4, a.group);
     a.actualDensity = edit(actual, "Edit20");
     a.calculate = button(actual, "Button8", "Вычислить");
     auto* parametersColumn = new QVBoxLayout;
     parametersColumn->addWidget(parameters);
-    parametersColumn->addLayout(row({label(actual, "Label20", "Плотность фактическая (кг/м3) :"), a.actualDensity,
-                                     nullptr, a.calculate}));
+    parametersColumn->addLayout(
+        row({label(actual, "Label20", "Плотность фактическая (кг/м3) :"), a.actualDensity, nullptr, a.calculate}));
     auto* actualLayout = new QHBoxLayout(actual);
     actualLayout->addLayout(parametersColumn, 1);
     actualLayout->addWidget(actualGroup);

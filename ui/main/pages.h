@@ -90,8 +90,7 @@ public:
     void showNote(const QStringList& lines);
 
 private:
-    QWidget* gost3900SubPage();
-    QWidget* r50SubPage();
+    QWidget* subPage(const char* name, const char* help, CalculatorBlock& to, CalculatorBlock& from, bool r50);
 
     CalculatorBlock m_toApi20{calc::Course::Api20};
     CalculatorBlock m_fromApi20{calc::Course::ApiToDensity20};

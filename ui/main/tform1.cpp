@@ -70,8 +70,8 @@ void TForm1::buildWindow()
     m_pages->addTab(m_calculator15, QStringLiteral("Калькулятор по ГОСТ Р 50.2.076-2010 (15°C)"));
     m_pages->setCurrentIndex(0);
     setCentralWidget(m_pages);
-    for (CalculatorPage* page : std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api,
-                                                                        m_density15, m_calculator15})
+    for (CalculatorPage* page :
+         std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
         connect(page, &CalculatorPage::helpRequested, this, &TForm1::helpRequested);
 
     build::applyFieldColours(this);
@@ -159,7 +159,9 @@ void TForm1::FormClose()
 
 // Every stored field, choice, unit mark, the language and both window
 // positions from settings.ini.
-void TForm1::LoadSettings() {}
+void TForm1::LoadSettings()
+{
+}
 
 // Texts of the three windows in the language; fills the catalogue.
 void TForm1::ApplyLanguage(shell::UiLanguage language)
@@ -175,13 +177,14 @@ void TForm1::EnablePressureEdit()
     m_calculator15->enablePressureEdits();
 }
 
-
 void TForm1::LoadReductionTable()
 {
     density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink);
 }
 
-void TForm1::SaveSettings() {}
+void TForm1::SaveSettings()
+{
+}
 
 void TForm1::N4Click()
 {
@@ -199,6 +202,8 @@ void TForm1::N8Click()
     ShowAbout();
 }
 
-void TForm1::ShowAbout() {}
+void TForm1::ShowAbout()
+{
+}
 
 }  // namespace gui
