@@ -52,12 +52,10 @@ QGroupBox* frame(QWidget* page, const FrameNames& n, CalculatorBlock& b, QLineEd
                  QLineEdit*& finalResult)
 {
     QGroupBox* box = group(page, n.frame, n.title);
-    QGroupBox* inputs = group(box, n.inputs, n.inputsTitle);
-    b.density = edit(inputs, n.firstEdit);
-    b.temperature = edit(inputs, n.temperatureEdit);
-    b.temperatureUnit = indicator(inputs, n.panel);
-    inputs->setLayout(row({label(inputs, n.firstLabel, n.firstText), b.density, nullptr,
-                           label(inputs, n.temperatureLabel, "Температура"), b.temperature, b.temperatureUnit}));
+    QGroupBox* inputs = readingGroup(box,
+                                     {n.inputs, n.inputsTitle, n.firstLabel, n.firstText, n.firstEdit,
+                                      n.temperatureLabel, "Температура", n.temperatureEdit, n.panel},
+                                     b);
     QGroupBox* results = group(box, n.results, "Расчетная плотность");
     standardResult = edit(results, n.standardEdit);
     finalResult = edit(results, n.finalEdit);

@@ -40,7 +40,7 @@ struct ParameterNames {
 // The parameters of a block: density and temperature, the pressure, the
 // actual-density line, and the product group at their right. Returns the
 // density's label.
-QLabel* parameters(QGroupBox* block, QVBoxLayout* blockLayout, const ParameterNames& n, CalculatorBlock& b)
+QLabel* parameters(QGroupBox* block, const ParameterNames& n, CalculatorBlock& b)
 {
     QGroupBox* box = group(block, n.box, "Параметры");
     QLabel* densityLabel = label(box, n.densityLabel, "Плотность при 15°C (кг/м3)");
@@ -60,7 +60,7 @@ QLabel* parameters(QGroupBox* block, QVBoxLayout* blockLayout, const ParameterNa
     auto* layout = new QHBoxLayout(box);
     layout->addLayout(rows, 1);
     layout->addWidget(productGroup(box, n.groupBox, n.firstRadio, b.group));
-    blockLayout->addWidget(box);
+    block->layout()->addWidget(box);
     return densityLabel;
 }
 
@@ -71,16 +71,12 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
     QVBoxLayout* layout = column(this);
 
     CalculatorBlock& m = m_toMass;
-    QGroupBox* toMass = group(this, "GroupBox13", "Объем в массу");
-    m.quantity = edit(toMass, "Edit21");
-    m.volumeUnit = indicator(toMass, "Panel11");
-    m.calculate = button(toMass, "Button9", "Вычислить -->>");
-    QLabel* massLabel = label(toMass, "Label24", "Масса (т)");
-    m.mass = edit(toMass, "Edit22");
-    QVBoxLayout* toMassLayout = column(toMass);
-    toMassLayout->addLayout(row({label(toMass, "Label23", "Объем"), m.quantity, m.volumeUnit, nullptr, m.calculate,
-                                 nullptr, massLabel, m.mass}));
-    parameters(toMass, toMassLayout,
+    QLabel* massLabel = nullptr;
+    QGroupBox* toMass = quantityFrame(this,
+                                      {"GroupBox13", "Объем в массу", "Label23", "Объем", "Edit21", "Button9",
+                                       "Label24", "Масса (т)", "Edit22", "Panel11"},
+                                      m, nullptr, &massLabel);
+    parameters(toMass,
                {"GroupBox14", "Label25", "Edit23", "Label26", "Edit24", "Panel9", "CheckBox3", "Edit30", "Panel13",
                 "Label34", "GroupBox19", 7, "Label27"},
                m);
@@ -91,16 +87,12 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
     layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
     CalculatorBlock& v = m_toVolume;
-    QGroupBox* toVolume = group(this, "GroupBox15", "Массу в объем");
-    QLabel* givenMassLabel = label(toVolume, "Label28", "Масса (т)");
-    v.quantity = edit(toVolume, "Edit25");
-    v.calculate = button(toVolume, "Button10", "Вычислить -->>");
-    v.volume = edit(toVolume, "Edit26");
-    v.volumeUnit = indicator(toVolume, "Panel2");
-    QVBoxLayout* toVolumeLayout = column(toVolume);
-    toVolumeLayout->addLayout(row({givenMassLabel, v.quantity, nullptr, v.calculate, nullptr,
-                                   label(toVolume, "Label29", "Объем"), v.volume, v.volumeUnit}));
-    QLabel* givenDensityLabel = parameters(toVolume, toVolumeLayout,
+    QLabel* givenMassLabel = nullptr;
+    QGroupBox* toVolume = quantityFrame(this,
+                                        {"GroupBox15", "Массу в объем", "Label28", "Масса (т)", "Edit25", "Button10",
+                                         "Label29", "Объем", "Edit26", "Panel2"},
+                                        v, &givenMassLabel);
+    QLabel* givenDensityLabel = parameters(toVolume,
                                            {"GroupBox16", "Label30", "Edit27", "Label31", "Edit28", "Panel10",
                                             "CheckBox4", "Edit31", "Panel14", "Label35", "GroupBox20", 10, "Label32"},
                                            v);

@@ -23,27 +23,18 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     QVBoxLayout* layout = column(this);
 
     CalculatorBlock& m = m_toMass;
-    QGroupBox* toMass = group(this, "GroupBox5", "Объем в массу");
-    m.quantity = edit(toMass, "Edit7");
-    m.volumeUnit = indicator(toMass, "Panel1");
-    m.calculate = button(toMass, "Button5", "Вычислить -->>");
-    QLabel* massLabel = label(toMass, "Label8", "Масса (т)");
-    m.mass = edit(toMass, "Edit8");
-    QGroupBox* massParameters = group(toMass, "GroupBox6", "Параметры");
-    QLabel* givenLabel = label(massParameters, "Label9", "Плотность при 20°C (кг/м3)");
-    m.density = edit(massParameters, "Edit9");
-    m.temperature = edit(massParameters, "Edit10");
-    m.temperatureUnit = indicator(massParameters, "Panel5");
+    QLabel* massLabel = nullptr;
+    QGroupBox* toMass = quantityFrame(
+        this,
+        {"GroupBox5", "Объем в массу", "Label7", "Объем", "Edit7", "Button5", "Label8", "Масса (т)", "Edit8", "Panel1"},
+        m, nullptr, &massLabel);
+    QGroupBox* massParameters = readingGroup(toMass,
+                                             {"GroupBox6", "Параметры", "Label9", "Плотность при 20°C (кг/м3)", "Edit9",
+                                              "Label10", "Температура в танке", "Edit10", "Panel5"},
+                                             m);
     m.actualLine = label(massParameters, "Label11", "Плотность фактическая (кг/м3) :");
-    QVBoxLayout* massParametersLayout = column(massParameters);
-    massParametersLayout->addLayout(
-        row({givenLabel, m.density, nullptr, label(massParameters, "Label10", "Температура в танке"), m.temperature,
-             m.temperatureUnit}));
-    massParametersLayout->addWidget(m.actualLine);
-    QVBoxLayout* toMassLayout = column(toMass);
-    toMassLayout->addLayout(row({label(toMass, "Label7", "Объем"), m.quantity, m.volumeUnit, nullptr, m.calculate,
-                                 nullptr, massLabel, m.mass}));
-    toMassLayout->addWidget(massParameters);
+    massParameters->layout()->addWidget(m.actualLine);
+    toMass->layout()->addWidget(massParameters);
     layout->addWidget(toMass);
 
     m_chain.button = chainButton(this, "SpeedButton3");
@@ -51,27 +42,19 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
     CalculatorBlock& v = m_toVolume;
-    QGroupBox* toVolume = group(this, "GroupBox7", "Массу в объем");
-    QLabel* givenMassLabel = label(toVolume, "Label12", "Масса (т)");
-    v.quantity = edit(toVolume, "Edit11");
-    v.calculate = button(toVolume, "Button6", "Вычислить -->>");
-    v.volume = edit(toVolume, "Edit12");
-    v.volumeUnit = indicator(toVolume, "Panel15");
-    QGroupBox* volumeParameters = group(toVolume, "GroupBox8", "Параметры");
-    QLabel* givenDensityLabel = label(volumeParameters, "Label14", "Плотность при 20°C (кг/м3)");
-    v.density = edit(volumeParameters, "Edit13");
-    v.temperature = edit(volumeParameters, "Edit14");
-    v.temperatureUnit = indicator(volumeParameters, "Panel6");
+    QLabel* givenMassLabel = nullptr;
+    QGroupBox* toVolume = quantityFrame(this,
+                                        {"GroupBox7", "Массу в объем", "Label12", "Масса (т)", "Edit11", "Button6",
+                                         "Label13", "Объем", "Edit12", "Panel15"},
+                                        v, &givenMassLabel);
+    QLabel* givenDensityLabel = nullptr;
+    QGroupBox* volumeParameters = readingGroup(toVolume,
+                                               {"GroupBox8", "Параметры", "Label14", "Плотность при 20°C (кг/м3)",
+                                                "Edit13", "Label15", "Температура в танке", "Edit14", "Panel6"},
+                                               v, &givenDensityLabel);
     v.actualLine = label(volumeParameters, "Label16", "Плотность фактическая (кг/м3) :");
-    QVBoxLayout* volumeParametersLayout = column(volumeParameters);
-    volumeParametersLayout->addLayout(
-        row({givenDensityLabel, v.density, nullptr, label(volumeParameters, "Label15", "Температура в танке"),
-             v.temperature, v.temperatureUnit}));
-    volumeParametersLayout->addWidget(v.actualLine);
-    QVBoxLayout* toVolumeLayout = column(toVolume);
-    toVolumeLayout->addLayout(row({givenMassLabel, v.quantity, nullptr, v.calculate, nullptr,
-                                   label(toVolume, "Label13", "Объем"), v.volume, v.volumeUnit}));
-    toVolumeLayout->addWidget(volumeParameters);
+    volumeParameters->layout()->addWidget(v.actualLine);
+    toVolume->layout()->addWidget(volumeParameters);
     layout->addWidget(toVolume);
 
     layout->addLayout(helpRow(helpButton(this, "SpeedButton6", "calcul20.html")));

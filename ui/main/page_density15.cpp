@@ -25,12 +25,10 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
 
     CalculatorBlock& r = m_reduction;
     QGroupBox* reduction = group(this, "GroupBox9", "Приведение к плотности при 15°C");
-    QGroupBox* reading = group(reduction, "GroupBox10", "Замер по ареометру");
-    r.density = edit(reading, "Edit15");
-    r.temperature = edit(reading, "Edit16");
-    r.temperatureUnit = indicator(reading, "Panel7");
-    reading->setLayout(row({label(reading, "Label18", "Плотность (кг/м3)"), r.density, nullptr,
-                            label(reading, "Label19", "Температура"), r.temperature, r.temperatureUnit}));
+    QGroupBox* reading = readingGroup(reduction,
+                                      {"GroupBox10", "Замер по ареометру", "Label18", "Плотность (кг/м3)", "Edit15",
+                                       "Label19", "Температура", "Edit16", "Panel7"},
+                                      r);
     r.glass = checkBox(reduction, "CheckBox1", "Учитывать температурное расширение стекла ареометра");
     QGroupBox* reductionGroup = productGroup(reduction, "GroupBox17", 1, r.group);
     QLabel* resultLabel = label(reduction, "Label17", "Плотность при 15°C (кг/м3)");
@@ -51,19 +49,17 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
 
     CalculatorBlock& a = m_actual;
     QGroupBox* actual = group(this, "GroupBox11", "Расчет фактической плотности");
-    QGroupBox* parameters = group(actual, "GroupBox12", "Параметры");
-    QLabel* givenLabel = label(parameters, "Label21", "Плотность при 15°C (кг/м3)");
-    a.density = edit(parameters, "Edit18");
-    a.temperature = edit(parameters, "Edit19");
-    a.temperatureUnit = indicator(parameters, "Panel8");
+    QLabel* givenLabel = nullptr;
+    QGroupBox* parameters = readingGroup(actual,
+                                         {"GroupBox12", "Параметры", "Label21", "Плотность при 15°C (кг/м3)", "Edit18",
+                                          "Label22", "Температура", "Edit19", "Panel8"},
+                                         a, &givenLabel);
     a.pressureOn = checkBox(parameters, "CheckBox2", "Учитывать избыточное давление");
     a.pressure = pressureEdit(parameters, "Edit29");
     a.pressureUnit = indicator(parameters, "Panel12");
-    QVBoxLayout* parametersLayout = column(parameters);
-    parametersLayout->addLayout(row({givenLabel, a.density, nullptr, label(parameters, "Label22", "Температура"),
-                                     a.temperature, a.temperatureUnit}));
-    parametersLayout->addLayout(
-        row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
+    static_cast<QVBoxLayout*>(parameters->layout())
+        ->addLayout(
+            row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
     QGroupBox* actualGroup = productGroup(actual, "GroupBox18", 4, a.group);
     a.actualDensity = edit(actual, "Edit20");
     a.calculate = button(actual, "Button8", "Вычислить");

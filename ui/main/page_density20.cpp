@@ -25,12 +25,10 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
 
     CalculatorBlock& r = m_reduction;
     QGroupBox* reduction = group(this, "GroupBox1", "Приведение к плотности при 20°C");
-    QGroupBox* reading = group(reduction, "GroupBox3", "Замер по ареометру");
-    r.density = edit(reading, "Edit1");
-    r.temperature = edit(reading, "Edit2");
-    r.temperatureUnit = indicator(reading, "Panel3");
-    reading->setLayout(row({label(reading, "Label1", "Плотность (кг/м3)"), r.density, nullptr,
-                            label(reading, "Label2", "Температура"), r.temperature, r.temperatureUnit}));
+    QGroupBox* reading = readingGroup(reduction,
+                                      {"GroupBox3", "Замер по ареометру", "Label1", "Плотность (кг/м3)", "Edit1",
+                                       "Label2", "Температура", "Edit2", "Panel3"},
+                                      r);
     QLabel* resultLabel = label(reduction, "Label3", "Плотность при 20°C (кг/м3)");
     r.density20 = edit(reduction, "Edit3");
     r.calculate = button(reduction, "Button3", "Вычислить");
@@ -45,13 +43,11 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
 
     CalculatorBlock& a = m_actual;
     QGroupBox* actual = group(this, "GroupBox2", "Расчет фактической плотности");
-    QGroupBox* parameters = group(actual, "GroupBox4", "Параметры");
-    QLabel* givenLabel = label(parameters, "Label4", "Плотность при 20°C (кг/м3)");
-    a.density = edit(parameters, "Edit4");
-    a.temperature = edit(parameters, "Edit5");
-    a.temperatureUnit = indicator(parameters, "Panel4");
-    parameters->setLayout(row({givenLabel, a.density, nullptr, label(parameters, "Label5", "Температура"),
-                               a.temperature, a.temperatureUnit}));
+    QLabel* givenLabel = nullptr;
+    QGroupBox* parameters = readingGroup(actual,
+                                         {"GroupBox4", "Параметры", "Label4", "Плотность при 20°C (кг/м3)", "Edit4",
+                                          "Label5", "Температура", "Edit5", "Panel4"},
+                                         a, &givenLabel);
     a.actualDensity = edit(actual, "Edit6");
     a.calculate = button(actual, "Button4", "Вычислить");
     QVBoxLayout* actualLayout = column(actual);
