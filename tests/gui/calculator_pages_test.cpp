@@ -185,10 +185,18 @@ TEST_F(CalculatorPages, ApiBlocksClearTheIntermediateFieldAndRewriteOnlyTheTable
     EXPECT_FALSE(edit("Edit45")->text().isEmpty());
     EXPECT_FALSE(edit("Edit34")->text().isEmpty());
 
-    // past the table at 60 °F: the error word in the API field, the 20 °C density stays
+    // past the table at 60 °F: the 20 °C density found is on screen while the
+    // message is, the error word replaces the API gravity after it
+    QStringList atMessage;
+    shell::setBoxResponder([&](const shell::BoxRequest& r) {
+        atMessage << r.text << edit("Edit45")->text() << edit("Edit34")->text();
+        return r.defaultButton;
+    });
     type({{"Edit32", "1090"}, {"Edit33", "20"}});
+    const QString apiBefore = edit("Edit34")->text();
     click("Button1");
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Плотность при 20°C вышла за пределы таблицы")});
+    EXPECT_EQ(atMessage, (QStringList{QStringLiteral("Плотность при 20°C вышла за пределы таблицы"),
+                                      edit("Edit45")->text(), apiBefore}));
     EXPECT_EQ(edit("Edit34")->text(), kError);
     EXPECT_FALSE(edit("Edit45")->text().isEmpty());
 

@@ -96,16 +96,25 @@ void BlockRunner::apply(const CalculatorBlock& block, const calc::Outcome& outco
             edit->clear();
     if (outcome.temperature)
         block.temperature->setText(QString::fromStdString(*outcome.temperature));
-    for (const density::Message& m : outcome.messages)
-        shell::showAttention(m_window, QString::fromStdString(shell::catalogue().render(m)));
+    // each result is written before the messages that came after it
+    std::size_t written = 0;
+    const auto writeUpTo = [&](std::size_t messagesShown) {
+        for (; written < outcome.results.size() && outcome.results[written].messagesBefore <= messagesShown;
+             ++written) {
+            const calc::ResultText& r = outcome.results[written];
+            if (r.output == calc::Output::ActualLine)
+                block.actualLine->setText(textOf(r.text));
+            else if (QLineEdit* edit = block.output(r.output))
+                edit->setText(textOf(r.text));
+        }
+    };
+    for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
+        writeUpTo(i);
+        shell::showAttention(m_window, QString::fromStdString(shell::catalogue().render(outcome.messages[i])));
+    }
     if (!outcome.failure.empty())
         shell::showGenericError(m_window, QString::fromStdString(outcome.failure));
-    for (const calc::ResultText& r : outcome.results) {
-        if (r.output == calc::Output::ActualLine)
-            block.actualLine->setText(textOf(r.text));
-        else if (QLineEdit* edit = block.output(r.output))
-            edit->setText(textOf(r.text));
-    }
+    writeUpTo(outcome.messages.size());
     if (outcome.focus) {
         QLineEdit* edit = block.field(*outcome.focus);
         if (edit && edit->isVisible() && edit->isEnabled())

@@ -53,8 +53,9 @@ public:
     void run(const CalculatorBlock& block) const;
 
     static calc::Inputs read(const CalculatorBlock& block);
-    // Outputs cleared, the temperature rewritten, the messages in order, the
-    // results, then the focus into its field when that can take it.
+    // Outputs cleared, the temperature rewritten, the messages and the results
+    // in the order they came, then the focus into its field when that can
+    // take it.
     void apply(const CalculatorBlock& block, const calc::Outcome& outcome) const;
 
 private:

@@ -110,7 +110,7 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
     connect(v.calculate, &QPushButton::clicked, this, &Calculator15Page::massToVolume);
     connect(m.pressureOn, &QCheckBox::toggled, this, &Calculator15Page::enablePressureEdits);
     connect(v.pressureOn, &QCheckBox::toggled, this, &Calculator15Page::enablePressureEdits);
-    connect(m_chain.box, &QCheckBox::clicked, this, [this] { m_chain.update(); });
+    connect(m_chain.box, &QCheckBox::clicked, this, &Calculator15Page::lockChain);
     connect(m_chain.button, &QToolButton::clicked, this, &Calculator15Page::chainVolumes);
 }
 

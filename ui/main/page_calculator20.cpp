@@ -66,7 +66,7 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
               v.temperature, v.calculate, v.volume});
     connect(m.calculate, &QPushButton::clicked, this, &Calculator20Page::volumeToMass);
     connect(v.calculate, &QPushButton::clicked, this, &Calculator20Page::massToVolume);
-    connect(m_chain.box, &QCheckBox::clicked, this, [this] { m_chain.update(); });
+    connect(m_chain.box, &QCheckBox::clicked, this, &Calculator20Page::lockChain);
     connect(m_chain.button, &QToolButton::clicked, this, &Calculator20Page::chainVolumes);
 }
 

@@ -81,7 +81,7 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     connect(r.calculate, &QPushButton::clicked, this, &Density15Page::reduceTo15);
     connect(a.calculate, &QPushButton::clicked, this, &Density15Page::actualDensity);
     connect(a.pressureOn, &QCheckBox::toggled, this, &Density15Page::enablePressureEdit);
-    connect(m_chain.box, &QCheckBox::clicked, this, [this] { m_chain.update(); });
+    connect(m_chain.box, &QCheckBox::clicked, this, &Density15Page::lockChain);
     connect(m_chain.button, &QToolButton::clicked, this, &Density15Page::chainDensities);
 }
 

@@ -70,7 +70,7 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
               a.actualDensity});
     connect(r.calculate, &QPushButton::clicked, this, &Density20Page::reduceTo20);
     connect(a.calculate, &QPushButton::clicked, this, &Density20Page::actualDensity);
-    connect(m_chain.box, &QCheckBox::clicked, this, [this] { m_chain.update(); });
+    connect(m_chain.box, &QCheckBox::clicked, this, &Density20Page::lockChain);
     connect(m_chain.button, &QToolButton::clicked, this, &Density20Page::chainDensities);
 }
 

@@ -19,6 +19,8 @@ public:
     void reduceTo20() { run(m_reduction); }
     void actualDensity() { run(m_actual); }
     void chainDensities();
+    // The chain's controls after its check box (also after a language switch).
+    void lockChain() { m_chain.update(); }
     QPlainTextEdit* tableText() const { return m_tableText; }
 
 private:
@@ -36,6 +38,7 @@ public:
     void volumeToMass() { run(m_toMass); }
     void massToVolume() { run(m_toVolume); }
     void chainVolumes();
+    void lockChain() { m_chain.update(); }
 
 private:
     CalculatorBlock m_toMass{calc::Course::Mass20};
@@ -51,6 +54,7 @@ public:
     void reduceTo15() { run(m_reduction); }
     void actualDensity() { run(m_actual); }
     void chainDensities();
+    void lockChain() { m_chain.update(); }
     // The pressure field enabled exactly while its check box is checked.
     void enablePressureEdit();
 
@@ -68,6 +72,7 @@ public:
     void volumeToMass() { run(m_toMass); }
     void massToVolume() { run(m_toVolume); }
     void chainVolumes();
+    void lockChain() { m_chain.update(); }
     void enablePressureEdits();
 
 private:
