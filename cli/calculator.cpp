@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "app/catalogue.h"
+#include "calc/calculators.h"
 #include "density/api.h"
 #include "density/gost3900.h"
 #include "density/numeric_text.h"
@@ -37,473 +38,95 @@ private:
 
 using Args = std::vector<std::string>;
 
-// One run of one calculator: the checks of its handler and its outputs.
+// The part of a subcommand's run that is not a calculator: usage errors.
 class Run {
 public:
-    Run(Calculator& calc, Outcome& out, const Options& options)
-        : m_calc(calc), m_out(out), m_options(options), m_sink(out.messages)
-    {
-    }
+    explicit Run(Outcome& out) : m_out(out), m_sink(out.messages) {}
 
     density::MessageSink& sink() { return m_sink; }
-    const Options& options() const { return m_options; }
-    bool fahrenheit() const { return m_options.temperatureUnit == density::TemperatureUnit::Fahrenheit; }
-    density::TemperatureUnit temperatureUnit() const { return m_options.temperatureUnit; }
-
-    const density::ReductionTable* table() { return m_calc.loadTable(m_out) ? &m_calc.table() : nullptr; }
-
-    // A failed check: the message, status 2.
-    bool refuse(const Message& message)
-    {
-        m_sink.show(message);
-        m_out.status = kStatusCheckFailed;
-        return false;
-    }
-    // A failure after the checks: the message, status 3.
-    void fail(const Message& message)
-    {
-        m_sink.show(message);
-        m_out.status = kStatusCalcFailed;
-    }
+    std::size_t mark() const { return m_sink.count(); }
     void status(int status) { m_out.status = status; }
     void usage(const std::string& what)
     {
         m_out.messages.push_back(what);
         m_out.status = kStatusUsage;
     }
-    // What the window's generic error report would show.
-    void fail(const std::string& reason)
-    {
-        m_out.messages.push_back(reason);
-        m_out.status = kStatusCalcFailed;
-    }
-
-    // Empty text, then a text that does not parse: the field's messages.
-    std::optional<double> field(std::string_view text, MsgKey empty, MsgKey invalid)
-    {
-        const density::FieldReading r = density::readField(text);
-        if (r.state != density::FieldState::Number) {
-            refuse(Message(r.state == density::FieldState::Empty ? empty : invalid));
-            return std::nullopt;
-        }
-        return r.value;
-    }
-    bool inRange(const std::optional<double>& v, double min, double max, const Message& message)
-    {
-        return v && ((*v >= min && *v <= max) || refuse(message));
-    }
-    bool positive(const std::optional<double>& v, MsgKey message) { return v && (*v > 0 || refuse(Message(message))); }
-
-    // The field check of a temperature, then the range check of its standard.
-    bool temperature(std::string_view text, MsgKey empty, MsgKey invalid, bool r50)
-    {
-        if (!field(text, empty, invalid))
-            return false;
-        const bool outside = r50 ? density::r50CheckTemperature(text, m_options.temperatureUnit, m_sink)
-                                 : density::gost3900CheckTemperature(text, m_options.temperatureUnit, m_sink);
-        if (outside)
-            m_out.status = kStatusCheckFailed;
-        return !outside;
-    }
-
-    // The pressure check of the 15 °C pages: the pressure in MPa as text, "0"
-    // when the option is off.
-    std::optional<std::string> pressure()
-    {
-        if (!m_options.pressure)
-            return std::string("0");
-        const std::string& text = *m_options.pressure;
-        if (!field(text, MsgKey::MsgPressureEmpty, MsgKey::MsgPressureInvalid))
-            return std::nullopt;
-        std::string mpa = density::convertPressure(text, m_options.pressureUnit, density::PressureUnit::MPa, m_sink);
-        const std::optional<double> p = density::parseNumber(mpa);
-        if (!p || *p < 0 || *p > density::kPressureMaxMPa) {
-            refuse(Message(MsgKey::MsgPressureOutOfRange));
-            return std::nullopt;
-        }
-        return mpa;
-    }
-
-    // The half-degree rounding that the 20 °C handlers write back into the
-    // temperature field; it leads the results.
-    std::optional<std::string> roundTemperature(std::string_view text)
-    {
-        density::Result<std::string> r = density::roundToHalfDegree(text);
-        if (!r) {
-            fail(r.error());
-            return std::nullopt;
-        }
-        m_out.results.insert(m_out.results.begin(), {"temperature", *r});
-        return *r;
-    }
-
-    void result(const char* name, double value, int decimals)
-    {
-        const std::optional<std::string> text = density::formatFixed(value, decimals);
-        m_out.results.emplace_back(name, text ? *text : density::formatHandOver(value));
-    }
     void result(const char* name, std::string text) { m_out.results.emplace_back(name, std::move(text)); }
 
-    // A computation's message shown since `mark` ends the run with status 3:
-    // its fall-back value is not printed as a result.
-    std::size_t mark() const { return m_sink.count(); }
-    bool quietSince(std::size_t mark)
-    {
-        if (m_sink.count() == mark)
-            return true;
-        m_out.status = kStatusCalcFailed;
-        return false;
-    }
-    // A double result of a computation that may stop on malformed data.
-    bool ok(const density::Result<double>& r, std::size_t mark)
-    {
-        if (!r) {
-            fail(r.error());
-            return false;
-        }
-        return quietSince(mark);
-    }
-
-    // A table value: false (reported) when it is out of the table or the
-    // table has no row for the temperature.
-    bool tableValue(const density::Result<double>& r, MsgKey outOfTable)
-    {
-        if (!r) {
-            fail(r.error());
-            return false;
-        }
-        if (*r == density::kOutOfTableMark) {
-            fail(Message(outOfTable));
-            return false;
-        }
-        if (*r == density::kNoRow) {
-            fail(Message(MsgKey::MsgNoTableRow));
-            return false;
-        }
-        return true;
-    }
-
 private:
-    Calculator& m_calc;
     Outcome& m_out;
-    const Options& m_options;
     CollectingSink m_sink;
 };
 
-// The API page passes 60 °F as these texts, with the separator in force.
-std::string sixtyOnTheGrid()
+const char* resultName(calc::Output output)
 {
-    return std::string("15") + density::decimalSeparator() + "5";
-}
-std::string sixtyFahrenheit()
-{
-    return std::string("15") + density::decimalSeparator() + "55555";
-}
-
-// --- field checks, in the order of the handlers ---
-
-bool hydrometer20(Run& run, const std::string& text)
-{
-    return run.inRange(run.field(text, MsgKey::MsgDensityEmpty, MsgKey::MsgDensityInvalid), density::kHydrometerMin,
-                       density::kHydrometerMax, Message(MsgKey::MsgHydrometerOutOfTable));
-}
-
-bool density20(Run& run, const std::string& text)
-{
-    return run.inRange(run.field(text, MsgKey::MsgDensity20Empty, MsgKey::MsgDensity20Invalid),
-                       density::kDensity20Min, density::kDensity20Max, Message(MsgKey::MsgDensity20OutOfTable));
-}
-
-bool hydrometer15(Run& run, const std::string& text)
-{
-    return run.inRange(run.field(text, MsgKey::MsgDensityEmpty, MsgKey::MsgDensityInvalid), density::kR50ObservedMin,
-                       density::kR50ObservedMax,
-                       Message(MsgKey::MsgDensityOutOfTable).then(" : 550-1190 ").then(MsgKey::TextUnitKgPerM3));
-}
-
-bool density15(Run& run, const std::string& text)
-{
-    return run.inRange(run.field(text, MsgKey::MsgDensity15Empty, MsgKey::MsgDensity15Invalid),
-                       density::kDensity15Min, density::kDensity15Max, Message(MsgKey::MsgDensity15OutOfTable));
-}
-
-bool apiGravity(Run& run, const std::string& text)
-{
-    return run.inRange(run.field(text, MsgKey::MsgApiEmpty, MsgKey::MsgApiInvalid), density::kApiMin,
-                       density::kApiMax, Message(MsgKey::MsgApiOutOfRange));
-}
-
-bool volume(Run& run, const std::string& text)
-{
-    return run.positive(run.field(text, MsgKey::MsgVolumeEmpty, MsgKey::MsgVolumeInvalid),
-                        MsgKey::MsgVolumeNotPositive);
-}
-
-bool mass(Run& run, const std::string& text)
-{
-    return run.positive(run.field(text, MsgKey::MsgMassEmpty, MsgKey::MsgMassInvalid), MsgKey::MsgMassNotPositive);
-}
-
-bool temperature(Run& run, const std::string& text, bool r50)
-{
-    return run.temperature(text, MsgKey::MsgTempEmpty, MsgKey::MsgTempInvalid, r50);
-}
-
-bool tankTemperature(Run& run, const std::string& text, bool r50)
-{
-    return run.temperature(text, MsgKey::MsgTankTempEmpty, MsgKey::MsgTankTempInvalid, r50);
-}
-
-constexpr bool kGost = false;
-constexpr bool kR50 = true;
-
-// --- GOST 3900-85 pages ---
-
-// Button3Click
-void reduce20(Run& run, const Args& a)
-{
-    if (!hydrometer20(run, a[0]) || !temperature(run, a[1], kGost))
-        return;
-    const density::ReductionTable* table = run.table();
-    const std::optional<std::string> t = table ? run.roundTemperature(a[1]) : std::nullopt;
-    if (!t)
-        return;
-    const density::Result<double> r = density::gost3900ReduceTo20(*table, a[0], *t, run.temperatureUnit(), run.sink());
-    if (run.tableValue(r, MsgKey::MsgDensity20OutOfTable))
-        run.result("density20", *r, 1);
-}
-
-// Button4Click
-void actual20(Run& run, const Args& a)
-{
-    if (!density20(run, a[0]) || !temperature(run, a[1], kGost))
-        return;
-    const density::ReductionTable* table = run.table();
-    const std::optional<std::string> t = table ? run.roundTemperature(a[1]) : std::nullopt;
-    if (!t)
-        return;
-    const density::Result<double> r =
-        density::gost3900ActualDensity(*table, a[0], *t, run.temperatureUnit(), run.sink());
-    if (run.tableValue(r, MsgKey::MsgDensity20OutOfTable))
-        run.result("actual_density", *r, 1);
-}
-
-// Button5Click
-void mass20(Run& run, const Args& a)
-{
-    if (!volume(run, a[0]) || !density20(run, a[1]) || !tankTemperature(run, a[2], kGost))
-        return;
-    const density::ReductionTable* table = run.table();
-    const std::optional<std::string> t = table ? run.roundTemperature(a[2]) : std::nullopt;
-    if (!t)
-        return;
-    const std::size_t mark = run.mark();
-    const density::Result<density::MassResult> r = density::gost3900MassFromVolume(
-        *table, a[0], run.options().volumeUnit, a[1], *t, run.temperatureUnit(), run.sink());
-    if (!r) {
-        run.fail(r.error());
-        return;
+    switch (output) {
+    case calc::Output::Density20:
+        return "density20";
+    case calc::Output::Density15:
+        return "density15";
+    case calc::Output::Api:
+        return "api";
+    case calc::Output::Mass:
+        return "mass_t";
+    case calc::Output::Volume:
+        return "volume";
+    case calc::Output::ActualDensity:
+    case calc::Output::ActualLine:
+        break;
     }
-    if (!run.tableValue(r->actualDensity, MsgKey::MsgActualDensityOutOfTable) || !run.quietSince(mark))
-        return;
-    run.result("mass_t", r->mass, 3);
-    run.result("actual_density", r->actualDensity, 1);
+    return "actual_density";
 }
 
-// Button6Click
-void volume20(Run& run, const Args& a)
+// What the command line prints of a calculator's outcome: the rewritten
+// temperature first, then the results up to the first failure with the
+// messages shown before it. Fall-back values and error words are not results.
+void print(const calc::Outcome& o, Outcome& out)
 {
-    if (!mass(run, a[0]) || !density20(run, a[1]) || !tankTemperature(run, a[2], kGost))
-        return;
-    const density::ReductionTable* table = run.table();
-    const std::optional<std::string> t = table ? run.roundTemperature(a[2]) : std::nullopt;
-    if (!t)
-        return;
-    const std::size_t mark = run.mark();
-    const density::Result<density::VolumeResult> r = density::gost3900VolumeFromMass(
-        *table, a[0], run.options().volumeUnit, a[1], *t, run.temperatureUnit(), run.sink());
-    if (!r) {
-        run.fail(r.error());
-        return;
+    const auto render = [](const Message& m) { return shell::catalogue().render(m); };
+    std::size_t shown = o.messages.size();
+    bool stopped = false;
+    for (const calc::ResultText& r : o.results) {
+        if (!r.computed) {
+            shown = r.messagesBefore;
+            stopped = true;
+            break;
+        }
+        out.results.emplace_back(resultName(r.output), r.value);
     }
-    if (!run.tableValue(r->actualDensity, MsgKey::MsgActualDensityOutOfTable) || !run.quietSince(mark))
-        return;
-    run.result("volume", r->volumeText);
-    run.result("actual_density", r->actualDensity, 1);
+    if (o.temperature)
+        out.results.insert(out.results.begin(), {"temperature", *o.temperature});
+    for (std::size_t i = 0; i < shown; ++i)
+        out.messages.push_back(render(o.messages[i]));
+    if (o.status == calc::Status::NoRow && shown == 0)
+        out.messages.push_back(render(Message(MsgKey::MsgNoTableRow)));
+    if (!stopped && !o.failure.empty())
+        out.messages.push_back(o.failure);
+    out.status = o.status == calc::Status::Ok            ? kStatusOk
+                 : o.status == calc::Status::CheckFailed ? kStatusCheckFailed
+                                                         : kStatusCalcFailed;
 }
 
-// --- GOST R 50.2.076-2010 pages ---
-
-// Button7Click
-void reduce15(Run& run, const Args& a)
+calc::Inputs inputs(calc::Course course, const Args& a, const Options& options)
 {
-    if (!hydrometer15(run, a[0]) || !temperature(run, a[1], kR50))
-        return;
-    const std::size_t mark = run.mark();
-    const density::Result<double> r = density::r50ReduceTo15(a[0], a[1], run.options().glass, run.options().group,
-                                                             run.fahrenheit(), run.sink());
-    if (run.ok(r, mark))
-        run.result("density15", *r, 1);
-}
-
-// Button8Click
-void actual15(Run& run, const Args& a)
-{
-    if (!density15(run, a[0]) || !temperature(run, a[1], kR50))
-        return;
-    const std::optional<std::string> p = run.pressure();
-    if (!p)
-        return;
-    const std::size_t mark = run.mark();
-    const density::Result<double> r =
-        density::r50ActualDensity(a[0], a[1], *p, run.options().group, run.fahrenheit(), run.sink());
-    if (run.ok(r, mark))
-        run.result("actual_density", *r, 1);
-}
-
-// Button9Click
-void mass15(Run& run, const Args& a)
-{
-    if (!volume(run, a[0]) || !density15(run, a[1]) || !tankTemperature(run, a[2], kR50))
-        return;
-    const std::optional<std::string> p = run.pressure();
-    if (!p)
-        return;
-    const std::size_t mark = run.mark();
-    // the volume counts to the nearest 0,001 m3, as its converted text reads
-    const std::string m3 =
-        density::convertVolume(a[0], run.options().volumeUnit, density::VolumeUnit::CubicMetre, run.sink());
-    const std::optional<double> v = density::parseNumber(m3);
-    const density::Result<double> rho =
-        density::r50ActualDensity(a[1], a[2], *p, run.options().group, run.fahrenheit(), run.sink());
-    if (!v) {
-        run.fail("'" + m3 + "' is not a valid number");
-        return;
-    }
-    if (!run.ok(rho, mark))
-        return;
-    run.result("mass_t", *rho * *v / 1000, 3);
-    run.result("actual_density", *rho, 1);
-}
-
-// Button10Click: the computation and both outputs are guarded.
-void volume15(Run& run, const Args& a)
-{
-    if (!mass(run, a[0]) || !density15(run, a[1]) || !tankTemperature(run, a[2], kR50))
-        return;
-    const std::optional<std::string> p = run.pressure();
-    if (!p)
-        return;
-    const std::size_t mark = run.mark();
-    const density::Result<double> rho =
-        density::r50ActualDensity(a[1], a[2], *p, run.options().group, run.fahrenheit(), run.sink());
-    const std::optional<double> m = density::parseNumber(a[0]);
-    std::string volumeText;
-    bool good = rho.ok() && m && *rho != 0 && run.quietSince(mark);
-    if (good) {
-        volumeText = density::convertVolume(density::formatHandOver(*m * 1000 / *rho), density::VolumeUnit::CubicMetre,
-                                            run.options().volumeUnit, run.sink());
-        good = run.quietSince(mark);
-    }
-    if (!good) {
-        run.fail(Message(MsgKey::MsgCalcError));
-        return;
-    }
-    run.result("volume", volumeText);
-    run.result("actual_density", *rho, 1);
-}
-
-// --- API page ---
-
-// Button1Click
-void api20(Run& run, const Args& a)
-{
-    if (!hydrometer20(run, a[0]) || !temperature(run, a[1], kGost))
-        return;
-    const density::ReductionTable* table = run.table();
-    const std::optional<std::string> t = table ? run.roundTemperature(a[1]) : std::nullopt;
-    if (!t)
-        return;
-    const density::Result<double> rho20 =
-        density::gost3900ReduceTo20(*table, a[0], *t, run.temperatureUnit(), run.sink());
-    if (!run.tableValue(rho20, MsgKey::MsgDensity20OutOfTable))
-        return;
-    run.result("density20", *rho20, 1);
-    const density::Result<double> rho60 = density::gost3900ActualDensity(
-        *table, density::formatHandOver(*rho20), sixtyOnTheGrid(), density::TemperatureUnit::Celsius, run.sink());
-    if (!run.tableValue(rho60, MsgKey::MsgDensity20OutOfTable))
-        return;
-    const std::size_t mark = run.mark();
-    const double api = density::apiFromDensity(*rho60, run.sink());
-    if (run.quietSince(mark))
-        run.result("api", api, 1);
-}
-
-// Button2Click
-void api20Density(Run& run, const Args& a)
-{
-    if (!apiGravity(run, a[0]) || !temperature(run, a[1], kGost))
-        return;
-    const density::ReductionTable* table = run.table();
-    if (!table)
-        return;
-    std::size_t mark = run.mark();
-    const double rho60 = density::densityFromApi(*density::parseNumber(a[0]), run.sink());
-    if (!run.quietSince(mark))
-        return;
-    const density::Result<double> rho20 = density::gost3900ReduceTo20(
-        *table, density::formatHandOver(rho60), sixtyOnTheGrid(), density::TemperatureUnit::Celsius, run.sink());
-    if (!run.tableValue(rho20, MsgKey::MsgDensity20OutOfTable))
-        return;
-    run.result("density20", *rho20, 1);
-    const std::optional<std::string> t = run.roundTemperature(a[1]);
-    if (!t)
-        return;
-    const density::Result<double> actual = density::gost3900ActualDensity(
-        *table, density::formatHandOver(*rho20), *t, run.temperatureUnit(), run.sink());
-    if (run.tableValue(actual, MsgKey::MsgDensity20OutOfTable))
-        run.result("actual_density", *actual, 1);
-}
-
-// Button11Click
-void api15(Run& run, const Args& a)
-{
-    if (!hydrometer15(run, a[0]) || !temperature(run, a[1], kR50))
-        return;
-    const std::size_t mark = run.mark();
-    const density::Result<double> rho15 = density::r50ReduceTo15(a[0], a[1], run.options().glass,
-                                                                 run.options().group, run.fahrenheit(), run.sink());
-    if (!run.ok(rho15, mark))
-        return;
-    run.result("density15", *rho15, 1);
-    const density::Result<double> rho60 = density::r50ActualDensity(density::formatHandOver(*rho15), sixtyFahrenheit(),
-                                                                     "0", run.options().group, false, run.sink());
-    if (!run.ok(rho60, mark))
-        return;
-    const double api = density::apiFromDensity(*rho60, run.sink());
-    if (run.quietSince(mark))
-        run.result("api", api, 1);
-}
-
-// Button12Click
-void api15Density(Run& run, const Args& a)
-{
-    if (!apiGravity(run, a[0]) || !temperature(run, a[1], kR50))
-        return;
-    const std::size_t mark = run.mark();
-    const double rho60 = density::densityFromApi(*density::parseNumber(a[0]), run.sink());
-    if (!run.quietSince(mark))
-        return;
-    const density::Result<double> rho15 =
-        density::r50ReduceTo15(density::formatHandOver(rho60), sixtyFahrenheit(), run.options().glass,
-                               run.options().group, false, run.sink());
-    if (!run.ok(rho15, mark))
-        return;
-    run.result("density15", *rho15, 1);
-    const density::Result<double> actual = density::r50ActualDensity(
-        density::formatHandOver(*rho15), a[1], "0", run.options().group, run.fahrenheit(), run.sink());
-    if (run.ok(actual, mark))
-        run.result("actual_density", *actual, 1);
+    calc::Inputs in;
+    // the quantity blocks read a volume or a mass first
+    const bool quantity = course == calc::Course::Mass20 || course == calc::Course::Volume20 ||
+                          course == calc::Course::Mass15 || course == calc::Course::Volume15;
+    in.quantity = quantity ? a[0] : std::string();
+    in.density = a[quantity ? 1 : 0];
+    in.temperature = a[quantity ? 2 : 1];
+    in.temperatureUnit = options.temperatureUnit;
+    in.volumeUnit = options.volumeUnit;
+    // the API page never applies a pressure
+    const bool pressured =
+        course == calc::Course::Actual15 || course == calc::Course::Mass15 || course == calc::Course::Volume15;
+    if (pressured)
+        in.pressure = options.pressure;
+    in.pressureUnit = options.pressureUnit;
+    in.group = options.group;
+    in.glass = options.glass;
+    return in;
 }
 
 // --- unit conversions ---
@@ -563,55 +186,79 @@ void convert(Run& run, const Args& a)
     run.result(name, out);
 }
 
-using Handler = void (*)(Run&, const Args&);
-
 struct Entry {
     Command command;
-    Handler handler;
+    std::optional<calc::Course> course;  // nothing: convert
 };
 
 const std::vector<Entry>& entries()
 {
     static const std::vector<Entry> list = {
-        {{"reduce20", {"DENSITY", "TEMP"}, {"temperature", "density20"},
+        {{"reduce20",
+          {"DENSITY", "TEMP"},
+          {"temperature", "density20"},
           "hydrometer reading to the density at 20 °C (GOST 3900-85 table)"},
-         reduce20},
-        {{"actual20", {"DENSITY20", "TEMP"}, {"temperature", "actual_density"},
+         calc::Course::Reduce20},
+        {{"actual20",
+          {"DENSITY20", "TEMP"},
+          {"temperature", "actual_density"},
           "actual density at TEMP from the density at 20 °C"},
-         actual20},
-        {{"mass20", {"VOLUME", "DENSITY20", "TEMP"}, {"temperature", "mass_t", "actual_density"},
+         calc::Course::Actual20},
+        {{"mass20",
+          {"VOLUME", "DENSITY20", "TEMP"},
+          {"temperature", "mass_t", "actual_density"},
           "volume in a tank at TEMP to tonnes, by GOST 3900-85"},
-         mass20},
-        {{"volume20", {"MASS", "DENSITY20", "TEMP"}, {"temperature", "volume", "actual_density"},
+         calc::Course::Mass20},
+        {{"volume20",
+          {"MASS", "DENSITY20", "TEMP"},
+          {"temperature", "volume", "actual_density"},
           "tonnes to the volume at TEMP, by GOST 3900-85"},
-         volume20},
-        {{"reduce15", {"DENSITY", "TEMP"}, {"density15"},
+         calc::Course::Volume20},
+        {{"reduce15",
+          {"DENSITY", "TEMP"},
+          {"density15"},
           "hydrometer reading to the density at 15 °C (GOST R 50.2.076-2010)"},
-         reduce15},
-        {{"actual15", {"DENSITY15", "TEMP"}, {"actual_density"},
+         calc::Course::Reduce15},
+        {{"actual15",
+          {"DENSITY15", "TEMP"},
+          {"actual_density"},
           "actual density at TEMP (and --pressure) from the density at 15 °C"},
-         actual15},
-        {{"mass15", {"VOLUME", "DENSITY15", "TEMP"}, {"mass_t", "actual_density"},
+         calc::Course::Actual15},
+        {{"mass15",
+          {"VOLUME", "DENSITY15", "TEMP"},
+          {"mass_t", "actual_density"},
           "volume in a tank at TEMP to tonnes, by GOST R 50.2.076-2010"},
-         mass15},
-        {{"volume15", {"MASS", "DENSITY15", "TEMP"}, {"volume", "actual_density"},
+         calc::Course::Mass15},
+        {{"volume15",
+          {"MASS", "DENSITY15", "TEMP"},
+          {"volume", "actual_density"},
           "tonnes to the volume at TEMP, by GOST R 50.2.076-2010"},
-         volume15},
-        {{"api20", {"DENSITY", "TEMP"}, {"temperature", "density20", "api"},
+         calc::Course::Volume15},
+        {{"api20",
+          {"DENSITY", "TEMP"},
+          {"temperature", "density20", "api"},
           "hydrometer reading to the density at 20 °C and API gravity, through GOST 3900-85"},
-         api20},
-        {{"api20-density", {"API", "TEMP"}, {"temperature", "density20", "actual_density"},
+         calc::Course::Api20},
+        {{"api20-density",
+          {"API", "TEMP"},
+          {"temperature", "density20", "actual_density"},
           "API gravity to the density at 20 °C and the actual density at TEMP, through GOST 3900-85"},
-         api20Density},
-        {{"api15", {"DENSITY", "TEMP"}, {"density15", "api"},
+         calc::Course::ApiToDensity20},
+        {{"api15",
+          {"DENSITY", "TEMP"},
+          {"density15", "api"},
           "hydrometer reading to the density at 15 °C and API gravity, through GOST R 50.2.076-2010"},
-         api15},
-        {{"api15-density", {"API", "TEMP"}, {"density15", "actual_density"},
+         calc::Course::Api15},
+        {{"api15-density",
+          {"API", "TEMP"},
+          {"density15", "actual_density"},
           "API gravity to the density at 15 °C and the actual density at TEMP, through GOST R 50.2.076-2010"},
-         api15Density},
-        {{"convert", {"temperature|volume|pressure", "VALUE", "FROM", "TO"}, {"temperature", "volume", "pressure"},
+         calc::Course::ApiToDensity15},
+        {{"convert",
+          {"temperature|volume|pressure", "VALUE", "FROM", "TO"},
+          {"temperature", "volume", "pressure"},
           "converts VALUE between units (C F; m3 gal bbl; MPa bar at psi)"},
-         convert},
+         std::nullopt},
     };
     return list;
 }
@@ -645,8 +292,8 @@ const Command* findCommand(std::string_view name)
 
 const std::vector<std::string>& allResultNames()
 {
-    static const std::vector<std::string> names = {"temperature", "density20", "density15", "api",
-                                                   "actual_density", "mass_t", "volume", "pressure"};
+    static const std::vector<std::string> names = {"temperature",    "density20", "density15", "api",
+                                                   "actual_density", "mass_t",    "volume",    "pressure"};
     return names;
 }
 
@@ -698,7 +345,9 @@ std::optional<density::ProductGroup> groupNamed(std::string_view name)
     return named(name, names);
 }
 
-Calculator::Calculator(std::string tableFile) : m_tableFile(std::move(tableFile)) {}
+Calculator::Calculator(std::string tableFile) : m_tableFile(std::move(tableFile))
+{
+}
 
 bool Calculator::loadTable(Outcome& outcome)
 {
@@ -769,8 +418,15 @@ void Calculator::run(const Command& command, const std::vector<std::string>& arg
                                    std::to_string(arguments.size()));
         return;
     }
-    Run run(*this, outcome, options);
-    e->handler(run, arguments);
+    if (!e->course) {
+        Run run(outcome);
+        convert(run, arguments);
+        return;
+    }
+    const calc::Outcome o =
+        calc::run(*e->course, inputs(*e->course, arguments, options),
+                  [this, &outcome](density::MessageSink&) { return loadTable(outcome) ? &m_table : nullptr; });
+    print(o, outcome);
 }
 
 }  // namespace cli

@@ -44,6 +44,15 @@ bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, 
 
 }  // namespace
 
+QuantityStatus tableStatus(double lookedUp)
+{
+    if (lookedUp == kOutOfTableMark)
+        return QuantityStatus::OutOfTable;
+    if (lookedUp == kNoRow)
+        return QuantityStatus::NoRow;
+    return QuantityStatus::Ok;
+}
+
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
                                   std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
@@ -90,7 +99,7 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
         return Result<MassResult>::failure(actual.error());
     MassResult r;
     r.actualDensity = *actual;
-    if (*actual == kOutOfTableMark) {
+    if (tableStatus(*actual) == QuantityStatus::OutOfTable) {
         r.status = QuantityStatus::OutOfTable;
         return r;
     }
@@ -112,13 +121,11 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
         return Result<VolumeResult>::failure(actual.error());
     VolumeResult r;
     r.actualDensity = *actual;
-    if (*actual == kOutOfTableMark) {
-        r.status = QuantityStatus::OutOfTable;
+    r.status = tableStatus(*actual);
+    if (r.status == QuantityStatus::OutOfTable)
         return r;
-    }
-    if (*actual == kNoRow) {
+    if (r.status == QuantityStatus::NoRow) {
         sink.show(Message(MsgKey::MsgNoTableRow));
-        r.status = QuantityStatus::NoRow;
         return r;
     }
     const Result<double> mass = parsed(massText);

@@ -40,6 +40,10 @@ enum class QuantityStatus {
     NoRow,       // no table row for the temperature; reported to the sink
 };
 
+// What a table lookup answered: a value, out of the table, or no row. The
+// one place that reads the lookups' marks.
+QuantityStatus tableStatus(double lookedUp);
+
 struct MassResult {
     QuantityStatus status = QuantityStatus::Ok;
     double mass = 0;           // tonnes

@@ -98,7 +98,7 @@ QToolButton* helpButton(QWidget* parent, const char* name)
     return b;
 }
 
-QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio)
+QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio, std::array<QRadioButton*, 3>& out)
 {
     struct Choice {
         const char* text;
@@ -110,19 +110,20 @@ QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio)
         {"Смазочные масла", "Плотность от 801,3 до 1163,9 кг/м3"},
     };
     QGroupBox* box = group(parent, name, "Группа");
-    auto* layout = new QHBoxLayout(box);
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(2);
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(text(choices[i].text), box);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(firstRadio + i));
         radio->setToolTip(text(choices[i].hint));
         radio->setChecked(i == 1);
         layout->addWidget(radio);
+        out[i] = radio;
     }
-    layout->addStretch();
     return box;
 }
 
-QWidget* indicator(QWidget* parent, const char* panel)
+UnitIndicator* indicator(QWidget* parent, const char* panel)
 {
     const IndicatorEntry* entry = findIndicator(panel);
     Q_ASSERT(entry);
@@ -163,6 +164,18 @@ QHBoxLayout* chainRow(QToolButton* chain, QCheckBox* unlock)
 QHBoxLayout* helpRow(QToolButton* help)
 {
     return row({nullptr, help});
+}
+
+void tabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (!w)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void applyFieldColours(QWidget* window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
 
 class QBoxLayout;
@@ -10,12 +11,17 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QToolButton;
 class QVBoxLayout;
 class QWidget;
 
 // Small makers for the named components of the main window's pages. Texts
 // are UTF-8; every component gets its name as objectName.
+namespace gui {
+class UnitIndicator;
+}
+
 namespace gui::build {
 
 QLineEdit* edit(QWidget* parent, const char* name);
@@ -30,11 +36,11 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const char* text);
 QToolButton* chainButton(QWidget* parent, const char* name);
 // Flat 23 x 22 button with the question mark.
 QToolButton* helpButton(QWidget* parent, const char* name);
-// "Группа" with the radio buttons firstRadio .. firstRadio + 2, the second
-// ("Нефтепродукты") selected.
-QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio);
+// "Группа" with the radio buttons firstRadio .. firstRadio + 2, one above the
+// other, the second ("Нефтепродукты") selected; `choices` receives them.
+QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio, std::array<QRadioButton*, 3>& choices);
 // The unit indicator of the table entry named by its panel.
-QWidget* indicator(QWidget* parent, const char* panel);
+UnitIndicator* indicator(QWidget* parent, const char* panel);
 
 // A row of widgets left to right; nullptr stands for a stretch.
 QHBoxLayout* row(std::initializer_list<QWidget*> items);
@@ -44,8 +50,10 @@ QGroupBox* groupRow(QWidget* parent, const char* name, const char* title, std::i
 QVBoxLayout* column(QWidget* owner);
 // The chain button with its check box, right-aligned between two groups.
 QHBoxLayout* chainRow(QToolButton* chain, QCheckBox* unlock);
-// The help button in the lower right corner of a page.
+// The help button at the right, under the page's content.
 QHBoxLayout* helpRow(QToolButton* help);
+// Tab order through the widgets as listed; null ones are left out.
+void tabOrder(std::initializer_list<QWidget*> widgets);
 
 // Disabled edits in the button-face colour, enabled ones in the window colour.
 void applyFieldColours(QWidget* window);

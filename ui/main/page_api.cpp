@@ -7,13 +7,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/catalogue.h"
 #include "form_builder.h"
 #include "pages.h"
+#include "unit_indicator.h"
 
 namespace gui {
 
@@ -21,118 +22,133 @@ using namespace build;
 
 namespace {
 
-// A calculator frame: its input group, the options of the 15 °C standard when
-// given, and the results group with the calculate button beside it.
-QGroupBox* calculatorFrame(QWidget* page, const char* name, const char* title, QGroupBox* inputs,
-                           std::initializer_list<QWidget*> options, QGroupBox* results, QPushButton* calculate)
+struct FrameNames {
+    const char* frame;
+    const char* title;
+    const char* inputs;
+    const char* inputsTitle;
+    const char* firstLabel;
+    const char* firstText;
+    const char* firstEdit;
+    const char* temperatureLabel;
+    const char* temperatureEdit;
+    const char* panel;
+    const char* glass;  // nullptr on the GOST 3900-85 sub-page
+    const char* groupBox;
+    int firstRadio;
+    const char* results;
+    const char* standardLabel;
+    const char* standardText;
+    const char* standardEdit;
+    const char* finalLabel;
+    const char* finalText;
+    const char* finalEdit;
+    const char* button;
+};
+
+// A calculator frame: its input group (with the glass option and the group of
+// the 15 °C standard at its right), then the results with the button.
+QGroupBox* frame(QWidget* page, const FrameNames& n, CalculatorBlock& b, QLineEdit*& standardResult,
+                 QLineEdit*& finalResult)
 {
-    QGroupBox* frame = group(page, name, title);
-    QVBoxLayout* layout = column(frame);
-    layout->addWidget(inputs);
-    for (QWidget* option : options)
-        layout->addWidget(option);
-    QHBoxLayout* resultRow = row({results, calculate});
-    resultRow->setAlignment(calculate, Qt::AlignBottom);
+    QGroupBox* box = group(page, n.frame, n.title);
+    QGroupBox* inputs = readingGroup(box,
+                                     {n.inputs, n.inputsTitle, n.firstLabel, n.firstText, n.firstEdit,
+                                      n.temperatureLabel, "Температура", n.temperatureEdit, n.panel},
+                                     b);
+    QGroupBox* results = group(box, n.results, "Расчетная плотность");
+    standardResult = edit(results, n.standardEdit);
+    finalResult = edit(results, n.finalEdit);
+    results->setLayout(row({label(results, n.standardLabel, n.standardText), standardResult, nullptr,
+                            label(results, n.finalLabel, n.finalText), finalResult}));
+    b.calculate = button(box, n.button, "Вычислить");
+
+    auto* inputColumn = new QVBoxLayout;
+    inputColumn->addWidget(inputs);
+    if (n.glass) {
+        b.glass = checkBox(box, n.glass, "Учитывать температурное расширение стекла ареометра");
+        inputColumn->addWidget(b.glass);
+    }
+    auto* inputRow = new QHBoxLayout;
+    inputRow->addLayout(inputColumn, 1);
+    if (n.glass)
+        inputRow->addWidget(productGroup(box, n.groupBox, n.firstRadio, b.group));
+    QHBoxLayout* resultRow = row({results, b.calculate});
+    resultRow->setAlignment(b.calculate, Qt::AlignBottom);
+    QVBoxLayout* layout = column(box);
+    layout->addLayout(inputRow);
     layout->addLayout(resultRow);
-    return frame;
+    return box;
 }
 
-void addGost20SubPage(QTabWidget* subPages)
+// The four frames: density to API and back, through GOST 3900-85, then
+// through GOST R 50.2.076-2010.
+// clang-format off
+const FrameNames kFrames[4] = {
+    {"GroupBox21", "ГОСТ -->> API", "GroupBox22", "Замер по ареометру", "Label37", "Плотность (кг/м3)", "Edit32",
+     "Label38", "Edit33", "Panel16", nullptr, nullptr, 0, "GroupBox32", "Label49", "При 20°C (кг/м3)", "Edit45",
+     "Label36", "API при 60°F (град.)", "Edit34", "Button1"},
+    {"GroupBox23", "API -->> ГОСТ", "GroupBox24", "Параметры", "Label40", "Плотность по API при 60°F (град.)",
+     "Edit35", "Label41", "Edit36", "Panel17", nullptr, nullptr, 0, "GroupBox31", "Label50", "При 20°C (кг/м3)",
+     "Edit44", "Label39", "Фактическая (кг/м3)", "Edit37", "Button2"},
+    {"GroupBox25", "ГОСТ -->> API", "GroupBox26", "Замер по ареометру", "Label43", "Плотность (кг/м3)", "Edit38",
+     "Label44", "Edit39", "Panel18", "CheckBox11", "GroupBox27", 13, "GroupBox33", "Label51", "При 15°C (кг/м3)",
+     "Edit46", "Label42", "API при 60°F (град.)", "Edit40", "Button11"},
+    {"GroupBox28", "API -->> ГОСТ", "GroupBox29", "Параметры", "Label47", "Плотность по API при 60°F (град.)",
+     "Edit41", "Label48", "Edit42", "Panel19", "CheckBox12", "GroupBox30", 16, "GroupBox34", "Label52",
+     "При 15°C (кг/м3)", "Edit47", "Label45", "Фактическая (кг/м3)", "Edit43", "Button12"},
+};
+// clang-format on
+
+}  // namespace
+
+ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet6"));
-    QVBoxLayout* layout = column(page);
+    m_subPages = new QTabWidget(this);
+    m_subPages->setObjectName(QStringLiteral("PageControl2"));
+    m_subPages->addTab(subPage("TabSheet6", "SpeedButton9", m_toApi20, m_fromApi20, false),
+                       QStringLiteral("По ГОСТ 3900-85 (20°C)"));
+    m_subPages->addTab(subPage("TabSheet7", "SpeedButton10", m_toApi15, m_fromApi15, true),
+                       QStringLiteral("По ГОСТ Р 50.2.076-2010 (15°C)"));
 
-    layout->addWidget(calculatorFrame(
-        page, "GroupBox21", "ГОСТ -->> API",
-        groupRow(page, "GroupBox22", "Замер по ареометру",
-                 {label(page, "Label37", "Плотность (кг/м3)"), edit(page, "Edit32"), nullptr,
-                  label(page, "Label38", "Температура"), edit(page, "Edit33"), indicator(page, "Panel16")}),
-        {},
-        groupRow(page, "GroupBox32", "Расчетная плотность",
-                 {label(page, "Label49", "При 20°C (кг/м3)"), edit(page, "Edit45"), nullptr,
-                  label(page, "Label36", "API при 60°F (град.)"), edit(page, "Edit34")}),
-        button(page, "Button1", "Вычислить")));
-
-    layout->addWidget(calculatorFrame(
-        page, "GroupBox23", "API -->> ГОСТ",
-        groupRow(page, "GroupBox24", "Параметры",
-                 {label(page, "Label40", "Плотность по API при 60°F (град.)"), edit(page, "Edit35"), nullptr,
-                  label(page, "Label41", "Температура"), edit(page, "Edit36"), indicator(page, "Panel17")}),
-        {},
-        groupRow(page, "GroupBox31", "Расчетная плотность",
-                 {label(page, "Label50", "При 20°C (кг/м3)"), edit(page, "Edit44"), nullptr,
-                  label(page, "Label39", "Фактическая (кг/м3)"), edit(page, "Edit37")}),
-        button(page, "Button2", "Вычислить")));
-
-    layout->addStretch();
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton9")));
-    subPages->addTab(page, QStringLiteral("По ГОСТ 3900-85 (20°C)"));
-}
-
-void addGost15SubPage(QTabWidget* subPages)
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet7"));
-    QVBoxLayout* layout = column(page);
-
-    layout->addWidget(calculatorFrame(
-        page, "GroupBox25", "ГОСТ -->> API",
-        groupRow(page, "GroupBox26", "Замер по ареометру",
-                 {label(page, "Label43", "Плотность (кг/м3)"), edit(page, "Edit38"), nullptr,
-                  label(page, "Label44", "Температура"), edit(page, "Edit39"), indicator(page, "Panel18")}),
-        {checkBox(page, "CheckBox11", "Учитывать температурное расширение стекла ареометра"),
-         productGroup(page, "GroupBox27", 13)},
-        groupRow(page, "GroupBox33", "Расчетная плотность",
-                 {label(page, "Label51", "При 15°C (кг/м3)"), edit(page, "Edit46"), nullptr,
-                  label(page, "Label42", "API при 60°F (град.)"), edit(page, "Edit40")}),
-        button(page, "Button11", "Вычислить")));
-
-    layout->addWidget(calculatorFrame(
-        page, "GroupBox28", "API -->> ГОСТ",
-        groupRow(page, "GroupBox29", "Параметры",
-                 {label(page, "Label47", "Плотность по API при 60°F (град.)"), edit(page, "Edit41"), nullptr,
-                  label(page, "Label48", "Температура"), edit(page, "Edit42"), indicator(page, "Panel19")}),
-        {checkBox(page, "CheckBox12", "Учитывать температурное расширение стекла ареометра"),
-         productGroup(page, "GroupBox30", 16)},
-        groupRow(page, "GroupBox34", "Расчетная плотность",
-                 {label(page, "Label52", "При 15°C (кг/м3)"), edit(page, "Edit47"), nullptr,
-                  label(page, "Label45", "Фактическая (кг/м3)"), edit(page, "Edit43")}),
-        button(page, "Button12", "Вычислить")));
-
-    layout->addStretch();
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton10")));
-    subPages->addTab(page, QStringLiteral("По ГОСТ Р 50.2.076-2010 (15°C)"));
-}
-
-void addNoteSubPage(QTabWidget* subPages)
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet8"));
-    auto* note = new QPlainTextEdit(page);
+    auto* notePage = new QWidget;
+    notePage->setObjectName(QStringLiteral("TabSheet8"));
+    auto* note = new QPlainTextEdit(notePage);
     note->setObjectName(QStringLiteral("Memo2"));
     note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    column(page)->addWidget(note);
-    subPages->addTab(page, QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionAttention)));
+    column(notePage)->addWidget(note);
+    m_subPages->addTab(notePage, QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionAttention)));
+    m_subPages->setCurrentIndex(0);
+    column(this)->addWidget(m_subPages);
+
+    const auto onClick = [this](const CalculatorBlock& b, void (ApiPage::*handler)()) {
+        connect(b.calculate, &QPushButton::clicked, this, handler);
+    };
+    onClick(m_toApi20, &ApiPage::densityToApi20);
+    onClick(m_fromApi20, &ApiPage::apiToDensity20);
+    onClick(m_toApi15, &ApiPage::densityToApi15);
+    onClick(m_fromApi15, &ApiPage::apiToDensity15);
 }
 
-}  // namespace
-
-void addApiPage(QTabWidget* pages)
+// A sub-page of one standard: density to API above, API to density below.
+QWidget* ApiPage::subPage(const char* name, const char* help, CalculatorBlock& to, CalculatorBlock& from, bool r50)
 {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet2"));
-    auto* subPages = new QTabWidget(page);
-    subPages->setObjectName(QStringLiteral("PageControl2"));
-    addGost20SubPage(subPages);
-    addGost15SubPage(subPages);
-    addNoteSubPage(subPages);
-    subPages->setCurrentIndex(0);
+    page->setObjectName(QString::fromLatin1(name));
     QVBoxLayout* layout = column(page);
-    layout->addWidget(subPages);
-    pages->addTab(page, QStringLiteral("Приведение к плотности API (60°F)"));
+    const FrameNames* names = &kFrames[r50 ? 2 : 0];
+    layout->addWidget(frame(page, names[0], to, r50 ? to.density15 : to.density20, to.api));
+    layout->addWidget(frame(page, names[1], from, r50 ? from.density15 : from.density20, from.actualDensity));
+    layout->addLayout(helpRow(helpButton(page, help, "api.html")));
+    layout->addStretch();
+    QLineEdit* toStandard = r50 ? to.density15 : to.density20;
+    QLineEdit* fromStandard = r50 ? from.density15 : from.density20;
+    // the glass option and the group are missing on the GOST 3900-85 sub-page
+    tabOrder({to.density, to.temperature, to.glass, to.group[0], to.calculate, toStandard, to.api, from.density,
+              from.temperature, from.glass, from.group[0], from.calculate, fromStandard, from.actualDensity});
+    return page;
 }
 
 }  // namespace gui

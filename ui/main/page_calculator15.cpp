@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form_builder.h"
 #include "pages.h"
+#include "unit_indicator.h"
 
 namespace gui {
 
@@ -19,7 +20,7 @@ using namespace build;
 
 namespace {
 
-// Names of one calculator's parameter components, in reading order.
+// Names of one block's parameter components, in reading order.
 struct ParameterNames {
     const char* box;
     const char* densityLabel;
@@ -36,55 +37,97 @@ struct ParameterNames {
     const char* actualLine;
 };
 
-QGroupBox* parameterBox(QWidget* parent, const ParameterNames& n)
+// The parameters of a block: density and temperature, the pressure, the
+// actual-density line, and the product group at their right. Returns the
+// density's label.
+QLabel* parameters(QGroupBox* block, const ParameterNames& n, CalculatorBlock& b)
 {
-    QGroupBox* box = group(parent, n.box, "Параметры");
-    QVBoxLayout* layout = column(box);
-    layout->addLayout(row({label(box, n.densityLabel, "Плотность при 15°C (кг/м3)"), edit(box, n.densityEdit), nullptr,
-                           label(box, n.temperatureLabel, "Температура в танке"), edit(box, n.temperatureEdit),
-                           indicator(box, n.temperaturePanel)}));
-    layout->addLayout(row({checkBox(box, n.pressureCheck, "Учитывать избыточное давление"), pressureEdit(box, n.pressureEdit),
-                           indicator(box, n.pressurePanel), label(box, n.rangeLabel, "(0 .... 10,34)"), nullptr}));
-    layout->addWidget(productGroup(box, n.groupBox, n.firstRadio));
-    layout->addWidget(label(box, n.actualLine, "Плотность фактическая (кг/м3) :"));
-    return box;
+    QGroupBox* box = group(block, n.box, "Параметры");
+    QLabel* densityLabel = label(box, n.densityLabel, "Плотность при 15°C (кг/м3)");
+    b.density = edit(box, n.densityEdit);
+    b.temperature = edit(box, n.temperatureEdit);
+    b.temperatureUnit = indicator(box, n.temperaturePanel);
+    b.pressureOn = checkBox(box, n.pressureCheck, "Учитывать избыточное давление");
+    b.pressure = pressureEdit(box, n.pressureEdit);
+    b.pressureUnit = indicator(box, n.pressurePanel);
+    b.actualLine = label(box, n.actualLine, "Плотность фактическая (кг/м3) :");
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(row({densityLabel, b.density, nullptr, label(box, n.temperatureLabel, "Температура в танке"),
+                         b.temperature, b.temperatureUnit}));
+    rows->addLayout(
+        row({b.pressureOn, b.pressure, b.pressureUnit, label(box, n.rangeLabel, "(0 .... 10,34)"), nullptr}));
+    rows->addWidget(b.actualLine);
+    auto* layout = new QHBoxLayout(box);
+    layout->addLayout(rows, 1);
+    layout->addWidget(productGroup(box, n.groupBox, n.firstRadio, b.group));
+    block->layout()->addWidget(box);
+    return densityLabel;
 }
 
 }  // namespace
 
-void addCalculator15Page(QTabWidget* pages)
+Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("TabSheet5", runner)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet5"));
-    QVBoxLayout* layout = column(page);
+    QVBoxLayout* layout = column(this);
 
-    QGroupBox* toMass = group(page, "GroupBox13", "Объем в массу");
-    QVBoxLayout* toMassLayout = column(toMass);
-    toMassLayout->addLayout(row({label(toMass, "Label23", "Объем"), edit(toMass, "Edit21"),
-                                 indicator(toMass, "Panel11"), nullptr, button(toMass, "Button9", "Вычислить -->>"),
-                                 nullptr, label(toMass, "Label24", "Масса (т)"), edit(toMass, "Edit22")}));
-    toMassLayout->addWidget(parameterBox(toMass, {"GroupBox14", "Label25", "Edit23", "Label26", "Edit24", "Panel9",
-                                                  "CheckBox3", "Edit30", "Panel13", "Label34", "GroupBox19", 7,
-                                                  "Label27"}));
+    CalculatorBlock& m = m_toMass;
+    QLabel* massLabel = nullptr;
+    QGroupBox* toMass = quantityFrame(this,
+                                      {"GroupBox13", "Объем в массу", "Label23", "Объем", "Edit21", "Button9",
+                                       "Label24", "Масса (т)", "Edit22", "Panel11"},
+                                      m, nullptr, &massLabel);
+    parameters(toMass,
+               {"GroupBox14", "Label25", "Edit23", "Label26", "Edit24", "Panel9", "CheckBox3", "Edit30", "Panel13",
+                "Label34", "GroupBox19", 7, "Label27"},
+               m);
     layout->addWidget(toMass);
 
-    layout->addLayout(chainRow(chainButton(page, "SpeedButton4"), checkBox(page, "CheckBox10", "Объем в объем")));
+    m_chain.button = chainButton(this, "SpeedButton4");
+    m_chain.box = checkBox(this, "CheckBox10", "Объем в объем");
+    layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
-    QGroupBox* toVolume = group(page, "GroupBox15", "Массу в объем");
-    QVBoxLayout* toVolumeLayout = column(toVolume);
-    toVolumeLayout->addLayout(row({label(toVolume, "Label28", "Масса (т)"), edit(toVolume, "Edit25"), nullptr,
-                                   button(toVolume, "Button10", "Вычислить -->>"), nullptr,
-                                   label(toVolume, "Label29", "Объем"), edit(toVolume, "Edit26"),
-                                   indicator(toVolume, "Panel2")}));
-    toVolumeLayout->addWidget(parameterBox(toVolume, {"GroupBox16", "Label30", "Edit27", "Label31", "Edit28",
-                                                      "Panel10", "CheckBox4", "Edit31", "Panel14", "Label35",
-                                                      "GroupBox20", 10, "Label32"}));
+    CalculatorBlock& v = m_toVolume;
+    QLabel* givenMassLabel = nullptr;
+    QGroupBox* toVolume = quantityFrame(this,
+                                        {"GroupBox15", "Массу в объем", "Label28", "Масса (т)", "Edit25", "Button10",
+                                         "Label29", "Объем", "Edit26", "Panel2"},
+                                        v, &givenMassLabel);
+    QLabel* givenDensityLabel = parameters(toVolume,
+                                           {"GroupBox16", "Label30", "Edit27", "Label31", "Edit28", "Panel10",
+                                            "CheckBox4", "Edit31", "Panel14", "Label35", "GroupBox20", 10, "Label32"},
+                                           v);
     layout->addWidget(toVolume);
 
+    layout->addLayout(helpRow(helpButton(this, "SpeedButton7", "calcul15.html")));
     layout->addStretch();
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton7")));
 
-    pages->addTab(page, QStringLiteral("Калькулятор по ГОСТ Р 50.2.076-2010 (15°C)"));
+    m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
+                      v.density,   massLabel,   givenMassLabel, givenDensityLabel};
+    tabOrder({m.quantity, m.density, m.temperature, m.pressureOn, m.pressure, m.group[0], m.calculate, m.mass,
+              m_chain.box, v.quantity, v.density, v.temperature, v.pressureOn, v.pressure, v.group[0], v.calculate,
+              v.volume});
+    connect(m.calculate, &QPushButton::clicked, this, &Calculator15Page::volumeToMass);
+    connect(v.calculate, &QPushButton::clicked, this, &Calculator15Page::massToVolume);
+    connect(m.pressureOn, &QCheckBox::toggled, this, &Calculator15Page::enablePressureEdits);
+    connect(v.pressureOn, &QCheckBox::toggled, this, &Calculator15Page::enablePressureEdits);
+    connect(m_chain.box, &QCheckBox::clicked, this, &Calculator15Page::lockChain);
+    connect(m_chain.button, &QToolButton::clicked, this, &Calculator15Page::chainVolumes);
+}
+
+void Calculator15Page::enablePressureEdits()
+{
+    m_toMass.pressure->setEnabled(m_toMass.pressureOn->isChecked());
+    m_toVolume.pressure->setEnabled(m_toVolume.pressureOn->isChecked());
+}
+
+// The mass of the volume at the upper block's temperature, group and
+// pressure, then its volume at the lower block's.
+void Calculator15Page::chainVolumes()
+{
+    volumeToMass();
+    m_toVolume.quantity->setText(m_toMass.mass->text());
+    m_toVolume.density->setText(m_toMass.density->text());
+    massToVolume();
 }
 
 }  // namespace gui

@@ -6,60 +6,79 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form_builder.h"
 #include "pages.h"
+#include "unit_indicator.h"
 
 namespace gui {
 
 using namespace build;
 
-void addCalculator20Page(QTabWidget* pages)
+Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("TabSheet3", runner)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet3"));
-    QVBoxLayout* layout = column(page);
+    QVBoxLayout* layout = column(this);
 
-    QGroupBox* toMass = group(page, "GroupBox5", "Объем в массу");
-    QGroupBox* massParameters = group(toMass, "GroupBox6", "Параметры");
-    QVBoxLayout* massParametersLayout = column(massParameters);
-    massParametersLayout->addLayout(row({label(massParameters, "Label9", "Плотность при 20°C (кг/м3)"),
-                                         edit(massParameters, "Edit9"), nullptr,
-                                         label(massParameters, "Label10", "Температура в танке"),
-                                         edit(massParameters, "Edit10"), indicator(massParameters, "Panel5")}));
-    massParametersLayout->addWidget(label(massParameters, "Label11", "Плотность фактическая (кг/м3) :"));
-    QVBoxLayout* toMassLayout = column(toMass);
-    toMassLayout->addLayout(row({label(toMass, "Label7", "Объем"), edit(toMass, "Edit7"), indicator(toMass, "Panel1"),
-                                 nullptr, button(toMass, "Button5", "Вычислить -->>"), nullptr,
-                                 label(toMass, "Label8", "Масса (т)"), edit(toMass, "Edit8")}));
-    toMassLayout->addWidget(massParameters);
+    CalculatorBlock& m = m_toMass;
+    QLabel* massLabel = nullptr;
+    QGroupBox* toMass = quantityFrame(
+        this,
+        {"GroupBox5", "Объем в массу", "Label7", "Объем", "Edit7", "Button5", "Label8", "Масса (т)", "Edit8", "Panel1"},
+        m, nullptr, &massLabel);
+    QGroupBox* massParameters = readingGroup(toMass,
+                                             {"GroupBox6", "Параметры", "Label9", "Плотность при 20°C (кг/м3)", "Edit9",
+                                              "Label10", "Температура в танке", "Edit10", "Panel5"},
+                                             m);
+    m.actualLine = label(massParameters, "Label11", "Плотность фактическая (кг/м3) :");
+    massParameters->layout()->addWidget(m.actualLine);
+    toMass->layout()->addWidget(massParameters);
     layout->addWidget(toMass);
 
-    layout->addLayout(chainRow(chainButton(page, "SpeedButton3"), checkBox(page, "CheckBox9", "Объем в объем")));
+    m_chain.button = chainButton(this, "SpeedButton3");
+    m_chain.box = checkBox(this, "CheckBox9", "Объем в объем");
+    layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
-    QGroupBox* toVolume = group(page, "GroupBox7", "Массу в объем");
-    QGroupBox* volumeParameters = group(toVolume, "GroupBox8", "Параметры");
-    QVBoxLayout* volumeParametersLayout = column(volumeParameters);
-    volumeParametersLayout->addLayout(row({label(volumeParameters, "Label14", "Плотность при 20°C (кг/м3)"),
-                                           edit(volumeParameters, "Edit13"), nullptr,
-                                           label(volumeParameters, "Label15", "Температура в танке"),
-                                           edit(volumeParameters, "Edit14"), indicator(volumeParameters, "Panel6")}));
-    volumeParametersLayout->addWidget(label(volumeParameters, "Label16", "Плотность фактическая (кг/м3) :"));
-    QVBoxLayout* toVolumeLayout = column(toVolume);
-    toVolumeLayout->addLayout(row({label(toVolume, "Label12", "Масса (т)"), edit(toVolume, "Edit11"), nullptr,
-                                   button(toVolume, "Button6", "Вычислить -->>"), nullptr,
-                                   label(toVolume, "Label13", "Объем"), edit(toVolume, "Edit12"),
-                                   indicator(toVolume, "Panel15")}));
-    toVolumeLayout->addWidget(volumeParameters);
+    CalculatorBlock& v = m_toVolume;
+    QLabel* givenMassLabel = nullptr;
+    QGroupBox* toVolume = quantityFrame(this,
+                                        {"GroupBox7", "Массу в объем", "Label12", "Масса (т)", "Edit11", "Button6",
+                                         "Label13", "Объем", "Edit12", "Panel15"},
+                                        v, &givenMassLabel);
+    QLabel* givenDensityLabel = nullptr;
+    QGroupBox* volumeParameters = readingGroup(toVolume,
+                                               {"GroupBox8", "Параметры", "Label14", "Плотность при 20°C (кг/м3)",
+                                                "Edit13", "Label15", "Температура в танке", "Edit14", "Panel6"},
+                                               v, &givenDensityLabel);
+    v.actualLine = label(volumeParameters, "Label16", "Плотность фактическая (кг/м3) :");
+    volumeParameters->layout()->addWidget(v.actualLine);
+    toVolume->layout()->addWidget(volumeParameters);
     layout->addWidget(toVolume);
 
+    layout->addLayout(helpRow(helpButton(this, "SpeedButton6", "calcul20.html")));
     layout->addStretch();
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton6")));
 
-    pages->addTab(page, QStringLiteral("Калькулятор по ГОСТ 3900-85 (20°C)"));
+    m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
+                      v.density,   massLabel,   givenMassLabel, givenDensityLabel};
+    tabOrder({m.quantity, m.density, m.temperature, m.calculate, m.mass, m_chain.box, v.quantity, v.density,
+              v.temperature, v.calculate, v.volume});
+    connect(m.calculate, &QPushButton::clicked, this, &Calculator20Page::volumeToMass);
+    connect(v.calculate, &QPushButton::clicked, this, &Calculator20Page::massToVolume);
+    connect(m_chain.box, &QCheckBox::clicked, this, &Calculator20Page::lockChain);
+    connect(m_chain.button, &QToolButton::clicked, this, &Calculator20Page::chainVolumes);
+}
+
+// The mass of the volume at one tank temperature, then its volume at the
+// other; the error word stops the chain.
+void Calculator20Page::chainVolumes()
+{
+    volumeToMass();
+    m_toVolume.density->setText(m_toMass.density->text());
+    m_toVolume.quantity->setText(m_toMass.mass->text());
+    if (m_toMass.mass->text() != QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionError)))
+        massToVolume();
 }
 
 }  // namespace gui

@@ -7,58 +7,96 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form_builder.h"
 #include "pages.h"
+#include "unit_indicator.h"
 
 namespace gui {
 
 using namespace build;
 
-void addDensity15Page(QTabWidget* pages)
+Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabSheet4", runner)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet4"));
-    QVBoxLayout* layout = column(page);
+    QVBoxLayout* layout = column(this);
 
-    QGroupBox* reduction = group(page, "GroupBox9", "Приведение к плотности при 15°C");
-    QVBoxLayout* reductionLayout = column(reduction);
-    reductionLayout->addWidget(groupRow(reduction, "GroupBox10", "Замер по ареометру",
-                                        {label(reduction, "Label18", "Плотность (кг/м3)"), edit(reduction, "Edit15"),
-                                         nullptr, label(reduction, "Label19", "Температура"),
-                                         edit(reduction, "Edit16"), indicator(reduction, "Panel7")}));
-    reductionLayout->addWidget(
-        checkBox(reduction, "CheckBox1", "Учитывать температурное расширение стекла ареометра"));
-    reductionLayout->addWidget(productGroup(reduction, "GroupBox17", 1));
-    reductionLayout->addLayout(row({label(reduction, "Label17", "Плотность при 15°C (кг/м3)"),
-                                    edit(reduction, "Edit17"), nullptr, button(reduction, "Button7", "Вычислить")}));
+    CalculatorBlock& r = m_reduction;
+    QGroupBox* reduction = group(this, "GroupBox9", "Приведение к плотности при 15°C");
+    QGroupBox* reading = readingGroup(reduction,
+                                      {"GroupBox10", "Замер по ареометру", "Label18", "Плотность (кг/м3)", "Edit15",
+                                       "Label19", "Температура", "Edit16", "Panel7"},
+                                      r);
+    r.glass = checkBox(reduction, "CheckBox1", "Учитывать температурное расширение стекла ареометра");
+    QGroupBox* reductionGroup = productGroup(reduction, "GroupBox17", 1, r.group);
+    QLabel* resultLabel = label(reduction, "Label17", "Плотность при 15°C (кг/м3)");
+    r.density15 = edit(reduction, "Edit17");
+    r.calculate = button(reduction, "Button7", "Вычислить");
+    auto* readingColumn = new QVBoxLayout;
+    readingColumn->addWidget(reading);
+    readingColumn->addWidget(r.glass);
+    readingColumn->addLayout(row({resultLabel, r.density15, nullptr, r.calculate}));
+    auto* reductionLayout = new QHBoxLayout(reduction);
+    reductionLayout->addLayout(readingColumn, 1);
+    reductionLayout->addWidget(reductionGroup);
     layout->addWidget(reduction);
 
-    layout->addLayout(chainRow(chainButton(page, "SpeedButton2"), checkBox(page, "CheckBox8", "Плотность в плотность")));
+    m_chain.button = chainButton(this, "SpeedButton2");
+    m_chain.box = checkBox(this, "CheckBox8", "Плотность в плотность");
+    layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
-    QGroupBox* actual = group(page, "GroupBox11", "Расчет фактической плотности");
-    QGroupBox* parameters = group(actual, "GroupBox12", "Параметры");
-    QVBoxLayout* parametersLayout = column(parameters);
-    parametersLayout->addLayout(row({label(parameters, "Label21", "Плотность при 15°C (кг/м3)"),
-                                     edit(parameters, "Edit18"), nullptr, label(parameters, "Label22", "Температура"),
-                                     edit(parameters, "Edit19"), indicator(parameters, "Panel8")}));
-    parametersLayout->addLayout(row({checkBox(parameters, "CheckBox2", "Учитывать избыточное давление"),
-                                     pressureEdit(parameters, "Edit29"), indicator(parameters, "Panel12"),
-                                     label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
-    QVBoxLayout* actualLayout = column(actual);
-    actualLayout->addWidget(parameters);
-    actualLayout->addWidget(productGroup(actual, "GroupBox18", 4));
-    actualLayout->addLayout(row({label(actual, "Label20", "Плотность фактическая (кг/м3) :"), edit(actual, "Edit20"),
-                                 nullptr, button(actual, "Button8", "Вычислить")}));
+    CalculatorBlock& a = m_actual;
+    QGroupBox* actual = group(this, "GroupBox11", "Расчет фактической плотности");
+    QLabel* givenLabel = nullptr;
+    QGroupBox* parameters = readingGroup(actual,
+                                         {"GroupBox12", "Параметры", "Label21", "Плотность при 15°C (кг/м3)", "Edit18",
+                                          "Label22", "Температура", "Edit19", "Panel8"},
+                                         a, &givenLabel);
+    a.pressureOn = checkBox(parameters, "CheckBox2", "Учитывать избыточное давление");
+    a.pressure = pressureEdit(parameters, "Edit29");
+    a.pressureUnit = indicator(parameters, "Panel12");
+    static_cast<QVBoxLayout*>(parameters->layout())
+        ->addLayout(
+            row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
+    QGroupBox* actualGroup = productGroup(actual, "GroupBox18", 4, a.group);
+    a.actualDensity = edit(actual, "Edit20");
+    a.calculate = button(actual, "Button8", "Вычислить");
+    auto* parametersColumn = new QVBoxLayout;
+    parametersColumn->addWidget(parameters);
+    parametersColumn->addLayout(
+        row({label(actual, "Label20", "Плотность фактическая (кг/м3) :"), a.actualDensity, nullptr, a.calculate}));
+    auto* actualLayout = new QHBoxLayout(actual);
+    actualLayout->addLayout(parametersColumn, 1);
+    actualLayout->addWidget(actualGroup);
     layout->addWidget(actual);
 
+    layout->addLayout(helpRow(helpButton(this, "SpeedButton8", "density15.html")));
     layout->addStretch();
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton8")));
 
-    pages->addTab(page, QStringLiteral("Плотность по ГОСТ Р 50.2.076-2010 (15°C)"));
+    m_chain.locked = {r.calculate, a.calculate, r.density15, a.density, resultLabel, givenLabel};
+    tabOrder({r.density, r.temperature, r.glass, r.group[0], r.calculate, r.density15, m_chain.box, a.density,
+              a.temperature, a.pressureOn, a.pressure, a.group[0], a.calculate, a.actualDensity});
+    connect(r.calculate, &QPushButton::clicked, this, &Density15Page::reduceTo15);
+    connect(a.calculate, &QPushButton::clicked, this, &Density15Page::actualDensity);
+    connect(a.pressureOn, &QCheckBox::toggled, this, &Density15Page::enablePressureEdit);
+    connect(m_chain.box, &QCheckBox::clicked, this, &Density15Page::lockChain);
+    connect(m_chain.button, &QToolButton::clicked, this, &Density15Page::chainDensities);
+}
+
+void Density15Page::enablePressureEdit()
+{
+    m_actual.pressure->setEnabled(m_actual.pressureOn->isChecked());
+}
+
+// The reading reduced to 15 °C (one decimal), then carried to the temperature
+// and pressure of the lower calculator.
+void Density15Page::chainDensities()
+{
+    reduceTo15();
+    m_actual.density->setText(m_reduction.density15->text());
+    actualDensity();
 }
 
 }  // namespace gui

@@ -7,57 +7,81 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form_builder.h"
 #include "pages.h"
+#include "unit_indicator.h"
 
 namespace gui {
 
 using namespace build;
 
-void addDensity20Page(QTabWidget* pages)
+Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabSheet1", runner)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet1"));
-    QVBoxLayout* layout = column(page);
+    QVBoxLayout* layout = column(this);
 
-    QGroupBox* reduction = group(page, "GroupBox1", "Приведение к плотности при 20°C");
-    QGroupBox* reading = group(reduction, "GroupBox3", "Замер по ареометру");
-    reading->setLayout(row({label(reading, "Label1", "Плотность (кг/м3)"), edit(reading, "Edit1"), nullptr,
-                            label(reading, "Label2", "Температура"), edit(reading, "Edit2"),
-                            indicator(reading, "Panel3")}));
+    CalculatorBlock& r = m_reduction;
+    QGroupBox* reduction = group(this, "GroupBox1", "Приведение к плотности при 20°C");
+    QGroupBox* reading = readingGroup(reduction,
+                                      {"GroupBox3", "Замер по ареометру", "Label1", "Плотность (кг/м3)", "Edit1",
+                                       "Label2", "Температура", "Edit2", "Panel3"},
+                                      r);
+    QLabel* resultLabel = label(reduction, "Label3", "Плотность при 20°C (кг/м3)");
+    r.density20 = edit(reduction, "Edit3");
+    r.calculate = button(reduction, "Button3", "Вычислить");
     QVBoxLayout* reductionLayout = column(reduction);
     reductionLayout->addWidget(reading);
-    reductionLayout->addLayout(row({label(reduction, "Label3", "Плотность при 20°C (кг/м3)"),
-                                    edit(reduction, "Edit3"), nullptr, button(reduction, "Button3", "Вычислить")}));
+    reductionLayout->addLayout(row({resultLabel, r.density20, nullptr, r.calculate}));
     layout->addWidget(reduction);
 
-    layout->addLayout(chainRow(chainButton(page, "SpeedButton1"), checkBox(page, "CheckBox7", "Плотность в плотность")));
+    m_chain.button = chainButton(this, "SpeedButton1");
+    m_chain.box = checkBox(this, "CheckBox7", "Плотность в плотность");
+    layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
-    QGroupBox* actual = group(page, "GroupBox2", "Расчет фактической плотности");
-    QGroupBox* parameters = group(actual, "GroupBox4", "Параметры");
-    parameters->setLayout(row({label(parameters, "Label4", "Плотность при 20°C (кг/м3)"), edit(parameters, "Edit4"),
-                               nullptr, label(parameters, "Label5", "Температура"), edit(parameters, "Edit5"),
-                               indicator(parameters, "Panel4")}));
+    CalculatorBlock& a = m_actual;
+    QGroupBox* actual = group(this, "GroupBox2", "Расчет фактической плотности");
+    QLabel* givenLabel = nullptr;
+    QGroupBox* parameters = readingGroup(actual,
+                                         {"GroupBox4", "Параметры", "Label4", "Плотность при 20°C (кг/м3)", "Edit4",
+                                          "Label5", "Температура", "Edit5", "Panel4"},
+                                         a, &givenLabel);
+    a.actualDensity = edit(actual, "Edit6");
+    a.calculate = button(actual, "Button4", "Вычислить");
     QVBoxLayout* actualLayout = column(actual);
     actualLayout->addWidget(parameters);
-    actualLayout->addLayout(row({label(actual, "Label6", "Плотность фактическая (кг/м3)"), edit(actual, "Edit6"),
-                                 nullptr, button(actual, "Button4", "Вычислить")}));
+    actualLayout->addLayout(
+        row({label(actual, "Label6", "Плотность фактическая (кг/м3)"), a.actualDensity, nullptr, a.calculate}));
     layout->addWidget(actual);
 
+    layout->addLayout(helpRow(helpButton(this, "SpeedButton5", "density20.html")));
     layout->addStretch();
-    layout->addLayout(helpRow(helpButton(page, "SpeedButton5")));
 
     // the reduction table, one file line per line; never shown
-    auto* table = new QPlainTextEdit(page);
-    table->setObjectName(QStringLiteral("Memo1"));
-    table->setLineWrapMode(QPlainTextEdit::NoWrap);
-    table->hide();
+    m_tableText = new QPlainTextEdit(this);
+    m_tableText->setObjectName(QStringLiteral("Memo1"));
+    m_tableText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_tableText->hide();
 
-    pages->addTab(page, QStringLiteral("Плотность по ГОСТ 3900-85 (20°C)"));
+    m_chain.locked = {r.calculate, a.calculate, r.density20, a.density, resultLabel, givenLabel};
+    tabOrder({r.density, r.temperature, r.calculate, r.density20, m_chain.box, a.density, a.temperature, a.calculate,
+              a.actualDensity});
+    connect(r.calculate, &QPushButton::clicked, this, &Density20Page::reduceTo20);
+    connect(a.calculate, &QPushButton::clicked, this, &Density20Page::actualDensity);
+    connect(m_chain.box, &QCheckBox::clicked, this, &Density20Page::lockChain);
+    connect(m_chain.button, &QToolButton::clicked, this, &Density20Page::chainDensities);
+}
+
+// The reading reduced to 20 °C, then carried to the temperature of the lower
+// calculator; the error word stops the chain.
+void Density20Page::chainDensities()
+{
+    reduceTo20();
+    m_actual.density->setText(m_reduction.density20->text());
+    if (m_actual.density->text() != QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionError)))
+        actualDensity();
 }
 
 }  // namespace gui

@@ -1,6 +1,5 @@
 #include "tform1.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -8,9 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -65,17 +64,25 @@ void TForm1::buildWindow()
     buildMainMenu(menuBar());
     m_pages = new PageControl(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    addDensity20Page(m_pages);
-    addCalculator20Page(m_pages);
-    addApiPage(m_pages);
-    addDensity15Page(m_pages);
-    addCalculator15Page(m_pages);
+    m_density20 = new Density20Page(m_runner);
+    m_calculator20 = new Calculator20Page(m_runner);
+    m_api = new ApiPage(m_runner);
+    m_density15 = new Density15Page(m_runner);
+    m_calculator15 = new Calculator15Page(m_runner);
+    m_pages->addTab(m_density20, QStringLiteral("Плотность по ГОСТ 3900-85 (20°C)"));
+    m_pages->addTab(m_calculator20, QStringLiteral("Калькулятор по ГОСТ 3900-85 (20°C)"));
+    m_pages->addTab(m_api, QStringLiteral("Приведение к плотности API (60°F)"));
+    m_pages->addTab(m_density15, QStringLiteral("Плотность по ГОСТ Р 50.2.076-2010 (15°C)"));
+    m_pages->addTab(m_calculator15, QStringLiteral("Калькулятор по ГОСТ Р 50.2.076-2010 (15°C)"));
     m_pages->setCurrentIndex(0);
     setCentralWidget(m_pages);
+    for (CalculatorPage* page :
+         std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
+        connect(page, &CalculatorPage::helpRequested, this, &TForm1::helpRequested);
 
     build::applyFieldColours(this);
     bindIndicators();
-    connectHandlers();
+    connectMenu();
     connectUnitIndicators();
     m_language = new LanguageSwitch(this);
     fixSize();
@@ -92,38 +99,14 @@ void TForm1::bindIndicators()
     }
 }
 
-void TForm1::connectHandlers()
+void TForm1::connectMenu()
 {
     connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::N4Click);
     connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::N5Click);
-    connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this, &TForm1::N7Click);
+    connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this,
+            [this] { emit helpRequested(QStringLiteral("gost_index.html")); });
     connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::N8Click);
-
-    const auto onClick = [this](const char* name, void (TForm1::*handler)()) {
-        connect(component<QAbstractButton>(QString::fromLatin1(name)), &QAbstractButton::clicked, this, handler);
-    };
-    onClick("Button3", &TForm1::Button3Click);
-    onClick("Button4", &TForm1::Button4Click);
-    onClick("Button5", &TForm1::Button5Click);
-    onClick("Button6", &TForm1::Button6Click);
-    onClick("CheckBox7", &TForm1::CheckBox7Click);
-    onClick("CheckBox9", &TForm1::CheckBox9Click);
-    onClick("SpeedButton1", &TForm1::SpeedButton1Click);
-    onClick("SpeedButton3", &TForm1::SpeedButton3Click);
-
-    struct HelpEntry {
-        const char* button;
-        const char* page;
-    };
-    static const HelpEntry helpEntries[] = {
-        {"SpeedButton5", "density20.html"}, {"SpeedButton6", "calcul20.html"}, {"SpeedButton8", "density15.html"},
-        {"SpeedButton7", "calcul15.html"},  {"SpeedButton9", "api.html"},      {"SpeedButton10", "api.html"},
-    };
-    for (const HelpEntry& entry : helpEntries) {
-        const QString page = QString::fromLatin1(entry.page);
-        connect(component<QToolButton>(QString::fromLatin1(entry.button)), &QToolButton::clicked, this,
-                [this, page] { OpenHelp(page); });
-    }
+    connect(this, &TForm1::helpRequested, this, &TForm1::OpenHelp);
 }
 
 void TForm1::fixSize()
@@ -157,10 +140,23 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormShow()
 {
-    m_language->start(LoadSettings());
+    const int storedLanguage = LoadSettings();
+    keepOnScreen();
+    m_language->start(storedLanguage);
     EnablePressureEdit();
     RestoreUnitCaptions();
     LoadReductionTable();
+}
+
+// The whole window, title bar included, on the screen's free area: a stored
+// or initial position may lie partly off a smaller screen.
+void TForm1::keepOnScreen()
+{
+    const QRect free = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height()));
+    move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
 void TForm1::FormClose()
@@ -178,8 +174,11 @@ int TForm1::LoadSettings()
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
-void TForm1::EnablePressureEdit() {}
-
+void TForm1::EnablePressureEdit()
+{
+    m_density15->enablePressureEdit();
+    m_calculator15->enablePressureEdits();
+}
 
 void TForm1::LoadReductionTable()
 {
@@ -210,26 +209,21 @@ void TForm1::N5Click()
     m_editor->exec();
 }
 
-void TForm1::N7Click()
-{
-    OpenHelp(QStringLiteral("gost_index.html"));
-}
-
 void TForm1::N8Click()
 {
     ShowAbout();
-}
-
-// Hands a help page of the current language to the desktop.
-void TForm1::OpenHelp(const QString& page)
-{
-    shell::openHelpPage(this, m_programFolder, page);
 }
 
 void TForm1::ShowAbout()
 {
     if (m_about)
         m_about->showFor(this);
+}
+
+// Hands a help page of the current language to the desktop.
+void TForm1::OpenHelp(const QString& page)
+{
+    shell::openHelpPage(this, m_programFolder, page);
 }
 
 }  // namespace gui

@@ -2,14 +2,11 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <initializer_list>
-#include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/catalogue.h"
 #include "app/message_box.h"
+#include "calculator_block.h"
 #include "density/messages.h"
 #include "density/reduction_table.h"
 #include "density/units.h"
@@ -20,6 +17,11 @@ class TO_progr_form;
 
 namespace gui {
 
+class ApiPage;
+class Calculator15Page;
+class Calculator20Page;
+class Density15Page;
+class Density20Page;
 class LanguageSwitch;
 class PageControl;
 class TForm2;
@@ -51,9 +53,14 @@ public:
         return findChild<T*>(name);
     }
     PageControl* pageControl() const { return m_pages; }
+    ApiPage* apiPage() const { return m_api; }
     // The 19 indicators in the order of the indicator table, bound to their
     // fields and range labels.
     const std::vector<UnitIndicator*>& indicators() const { return m_indicators; }
+
+signals:
+    // A help button or the help item: the page file of the help ("density15.html").
+    void helpRequested(const QString& pageFile);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,53 +80,20 @@ private:
 
     void buildWindow();
     void bindIndicators();
-    void connectHandlers();
+    void connectMenu();
     void fixSize();
-
-    // GOST 3900-85 pages
-    struct DensityCalculation {
-        const char* input;
-        density::MsgKey emptyMessage;
-        density::MsgKey invalidMessage;
-        bool (*admitted)(double);
-        density::MsgKey rangeMessage;
-        const char* temperature;
-        const char* panel;
-        const char* result;
-        density::Result<double> (*lookup)(const density::ReductionTable&, std::string_view, std::string_view,
-                                          density::TemperatureUnit, density::MessageSink&);
-    };
-    void densityCalculation(const DensityCalculation& c);
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void CheckBox7Click();
-    void CheckBox9Click();
-    void SpeedButton1Click();
-    void SpeedButton3Click();
-    // The temperature text on the table's grid after its checks, written back
-    // into the field; nothing after a message.
-    std::optional<std::string> gost3900Temperature(const char* field, const char* panel, density::MsgKey emptyMessage,
-                                                   density::MsgKey invalidMessage);
-    // The unit of a field, from its indicator's marks.
-    int unitOf(const char* panel) const;
-    // Sets a chain's controls after its check box.
-    void lockChain(const char* checkBox, const char* chainButton, std::initializer_list<const char*> locked);
-    // A calculation stopped on malformed data.
-    void reportFailure(const std::string& reason);
+    void keepOnScreen();
 
     // Unit indicators
     void connectUnitIndicators();
-    void Panel16DblClick();
-    void ResetAllUnits(density::UnitKind kind, int unit);
+    void Panel16DblClick(UnitIndicator* panel);
+    void ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit);
 
     void N4Click();
     void N5Click();
-    void N7Click();
     void N8Click();
-    void OpenHelp(const QString& page);
     void ShowAbout();
+    void OpenHelp(const QString& page);
 
     QString m_programFolder;
     QString m_settingsPath;
@@ -128,7 +102,13 @@ private:
     shell::WidgetMessageSink m_sink{this};
     TForm2* m_editor = nullptr;
     shell::TO_progr_form* m_about = nullptr;
+    BlockRunner m_runner{this, m_table};
     PageControl* m_pages = nullptr;
+    Density20Page* m_density20 = nullptr;
+    Calculator20Page* m_calculator20 = nullptr;
+    ApiPage* m_api = nullptr;
+    Density15Page* m_density15 = nullptr;
+    Calculator15Page* m_calculator15 = nullptr;
     std::vector<UnitIndicator*> m_indicators;
 };
 

@@ -46,31 +46,33 @@ void TForm1::connectUnitIndicators()
                     [this, indicator, unit] { indicator->selectUnit(unit, m_sink); });
         }
         if (indicator->objectName() == QLatin1String("Panel16"))
-            connect(indicator, &UnitIndicator::doubleClicked, this, &TForm1::Panel16DblClick);
+            connect(indicator, &UnitIndicator::doubleClicked, this, [this, indicator] { Panel16DblClick(indicator); });
         else
             connect(indicator, &UnitIndicator::doubleClicked, this,
                     [this, indicator] { indicator->cycleUnit(m_sink); });
     }
     for (const ResetItem& reset : kResetItems) {
+        std::vector<UnitIndicator*> ofKind;
+        for (const char* panel : panelsOf(reset.kind))
+            ofKind.push_back(component<UnitIndicator>(QString::fromLatin1(panel)));
         connect(component<QAction>(QString::fromLatin1(reset.item)), &QAction::triggered, this,
-                [this, reset] { ResetAllUnits(reset.kind, reset.unit); });
+                [this, ofKind, reset] { ResetAllUnits(ofKind, reset.unit); });
     }
 }
 
 // The one panel whose double click selects: °C when °F is marked, else °F.
-void TForm1::Panel16DblClick()
+void TForm1::Panel16DblClick(UnitIndicator* panel)
 {
-    auto* panel = component<UnitIndicator>(QStringLiteral("Panel16"));
-    const bool fahrenheit = component<QAction>(QStringLiteral("N93"))->isChecked();
+    const bool fahrenheit = panel->unitItems()[1]->isChecked();
     panel->selectUnit(fahrenheit ? 1 : 2, m_sink);
 }
 
 // Every indicator of the kind to the unit, one after the other, each with its
 // own recalculate mark and its own message.
-void TForm1::ResetAllUnits(density::UnitKind kind, int unit)
+void TForm1::ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit)
 {
-    for (const char* panel : panelsOf(kind))
-        component<UnitIndicator>(QString::fromLatin1(panel))->selectUnit(unit, m_sink);
+    for (UnitIndicator* indicator : indicators)
+        indicator->selectUnit(unit, m_sink);
 }
 
 // Indicator captions and range labels from the loaded unit marks: volume,
@@ -81,11 +83,6 @@ void TForm1::RestoreUnitCaptions()
          {density::UnitKind::Volume, density::UnitKind::Temperature, density::UnitKind::Pressure})
         for (const char* panel : panelsOf(kind))
             component<UnitIndicator>(QString::fromLatin1(panel))->restoreCaption();
-}
-
-int TForm1::unitOf(const char* panel) const
-{
-    return component<UnitIndicator>(QString::fromLatin1(panel))->currentUnit();
 }
 
 }  // namespace gui

@@ -1,0 +1,432 @@
+// The twelve calculator courses: checks in order with their messages and
+// focus, results against worked values, failures and fall-backs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/catalogue.h"
+#include "calc/calculators.h"
+#include "density/numeric_text.h"
+#include "support/table_fixture.h"
+
+namespace {
+
+using calc::Course;
+using calc::Field;
+using calc::Output;
+using calc::Status;
+
+// Inputs as the window's fields hold them; options by their effect.
+struct Typed {
+    std::string quantity, density, temperature;
+    bool fahrenheit = false;
+    std::optional<std::string> pressure;
+    density::PressureUnit pressureUnit = density::PressureUnit::MPa;
+    density::ProductGroup group = density::ProductGroup::Products;
+    bool glass = false;
+};
+
+calc::Inputs inputsOf(const Typed& t)
+{
+    calc::Inputs in;
+    in.quantity = t.quantity;
+    in.density = t.density;
+    in.temperature = t.temperature;
+    in.temperatureUnit = t.fahrenheit ? density::TemperatureUnit::Fahrenheit : density::TemperatureUnit::Celsius;
+    in.pressure = t.pressure;
+    in.pressureUnit = t.pressureUnit;
+    in.group = t.group;
+    in.glass = t.glass;
+    return in;
+}
+
+std::string textOf(const calc::Text& text)
+{
+    return (text.key ? shell::catalogue().text(*text.key) : std::string()) + text.literal;
+}
+
+class Courses : public ::testing::Test {
+protected:
+    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+
+    calc::Outcome run(Course course, const Typed& typed, const density::ReductionTable& table)
+    {
+        return calc::run(course, inputsOf(typed), [&table](density::MessageSink&) { return &table; });
+    }
+    calc::Outcome run(Course course, const Typed& typed) { return run(course, typed, m_table); }
+
+    std::vector<std::string> messages(const calc::Outcome& o)
+    {
+        std::vector<std::string> out;
+        for (const density::Message& m : o.messages)
+            out.push_back(shell::catalogue().render(m));
+        return out;
+    }
+    // The shown text of each output, in order.
+    std::vector<std::pair<Output, std::string>> shown(const calc::Outcome& o)
+    {
+        std::vector<std::pair<Output, std::string>> out;
+        for (const calc::ResultText& r : o.results)
+            out.emplace_back(r.output, textOf(r.text));
+        return out;
+    }
+
+    density::ScopedDecimalSeparator m_sep{','};
+    density::ReductionTable m_table{testdata::syntheticTable(-25, 125)};
+    density::ReductionTable m_noTable;
+};
+
+// ---- checks ------------------------------------------------------------------
+
+struct CheckCase {
+    const char* name;
+    Course course;
+    Typed typed;
+    const char* message;
+    Field focus;
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Checks : public Courses, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(Checks, StopAtTheFirstFailureWithItsMessageAndFocus)
+{
+    const CheckCase& c = GetParam();
+    const calc::Outcome o = run(c.course, c.typed);
+    EXPECT_EQ(o.status, Status::CheckFailed);
+    EXPECT_EQ(messages(o), std::vector<std::string>{c.message});
+    EXPECT_EQ(o.focus, c.focus);
+    EXPECT_TRUE(o.results.empty());
+    EXPECT_FALSE(o.temperature);
+}
+
+const char* const kD15Range = "Плотность при 15°C вышла за пределы таблицы : 610-1170 кг/м3";
+const char* const kR50Reading = "Плотность вышла за пределы таблицы : 550-1190 кг/м3";
+const char* const kR50TempC = "Температура вышла за пределы таблицы : -50°C ... +100°C";
+const char* const kR50TempF = "Температура вышла за пределы таблицы : -58°F(-50°C) ... +212°F(+100°C)";
+const char* const kApiRange = "Плотность по API вышла за пределы таблицы : 0 - 99";
+const char* const kPressure = "Избыточное давление вышло за пределы диапазона";
+
+INSTANTIATE_TEST_SUITE_P(
+    TwelveBlocks, Checks,
+    ::testing::Values(
+        CheckCase{"Reduce20_Reading",
+                  Course::Reduce20,
+                  {"", "1090,1", "20"},
+                  "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
+                  Field::Density},
+        CheckCase{"Actual20_Temp",
+                  Course::Actual20,
+                  {"", "850", "125,2"},
+                  "Температура вышла за пределы таблицы : -25°C ... +125°C",
+                  Field::Temperature},
+        CheckCase{"Mass20_Volume",
+                  Course::Mass20,
+                  {"0", "850", "20"},
+                  "Значение поля *Объем* должно быть больше нуля",
+                  Field::Quantity},
+        CheckCase{"Volume20_TankTemp",
+                  Course::Volume20,
+                  {"10", "850", " "},
+                  "Неверное значение поля *Температура в танке*",
+                  Field::Temperature},
+        CheckCase{"Reduce15_Empty",
+                  Course::Reduce15,
+                  {"", "", "20"},
+                  "Поле *Плотность (кг/м3)* должно быть заполнено",
+                  Field::Density},
+        CheckCase{"Reduce15_Below", Course::Reduce15, {"", "549,9", "20"}, kR50Reading, Field::Density},
+        CheckCase{"Reduce15_Above", Course::Reduce15, {"", "1190,1", "20"}, kR50Reading, Field::Density},
+        CheckCase{"Reduce15_TempC", Course::Reduce15, {"", "850", "100,1"}, kR50TempC, Field::Temperature},
+        CheckCase{"Reduce15_TempF", Course::Reduce15, {"", "850", "212,5", true}, kR50TempF, Field::Temperature},
+        CheckCase{"Actual15_Empty",
+                  Course::Actual15,
+                  {"", "", "20"},
+                  "Поле *Плотность при 15°C (кг/м3)* должно быть заполнено",
+                  Field::Density},
+        CheckCase{"Actual15_Invalid",
+                  Course::Actual15,
+                  {"", "8,5,0", "20"},
+                  "Неверное значение поля *Плотность при 15°C (кг/м3)*",
+                  Field::Density},
+        CheckCase{"Actual15_Below", Course::Actual15, {"", "609,99", "20"}, kD15Range, Field::Density},
+        CheckCase{"Actual15_Above", Course::Actual15, {"", "1170,01", "20"}, kD15Range, Field::Density},
+        CheckCase{"Actual15_TempEmpty",
+                  Course::Actual15,
+                  {"", "850", ""},
+                  "Поле *Температура* должно быть заполнено",
+                  Field::Temperature},
+        CheckCase{"Actual15_PressureEmpty",
+                  Course::Actual15,
+                  {"", "850", "20", false, ""},
+                  "Поле *Избыточное давление* должно быть заполнено",
+                  Field::Pressure},
+        CheckCase{"Actual15_PressureInvalid",
+                  Course::Actual15,
+                  {"", "850", "20", false, "x"},
+                  "Неверное значение поля *Избыточное давление*",
+                  Field::Pressure},
+        CheckCase{"Actual15_PressureNegative",
+                  Course::Actual15,
+                  {"", "850", "20", false, "-0,01"},
+                  kPressure,
+                  Field::Pressure},
+        CheckCase{"Actual15_PressureInBar",
+                  Course::Actual15,
+                  {"", "850", "20", false, "104", density::PressureUnit::Bar},
+                  kPressure,
+                  Field::Pressure},
+        CheckCase{"Mass15_VolumeEmpty",
+                  Course::Mass15,
+                  {"", "850", "20"},
+                  "Поле *Объем* должно быть заполнено",
+                  Field::Quantity},
+        CheckCase{"Mass15_TankTempEmpty",
+                  Course::Mass15,
+                  {"1", "850", ""},
+                  "Поле *Температура в танке* должно быть заполнено",
+                  Field::Temperature},
+        CheckCase{"Mass15_Pressure", Course::Mass15, {"1", "850", "20", false, "10,35"}, kPressure, Field::Pressure},
+        CheckCase{"Volume15_MassNegative",
+                  Course::Volume15,
+                  {"-1", "850", "20"},
+                  "Значение поля *Масса* должно быть больше нуля",
+                  Field::Quantity},
+        CheckCase{"Volume15_MassInvalid",
+                  Course::Volume15,
+                  {"abc", "850", "20"},
+                  "Неверное значение поля *Масса*",
+                  Field::Quantity},
+        CheckCase{"Volume15_Density", Course::Volume15, {"1", "1200", "20"}, kD15Range, Field::Density},
+        CheckCase{"Api20_Reading",
+                  Course::Api20,
+                  {"", "499,9", "20"},
+                  "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
+                  Field::Density},
+        CheckCase{"Api20_Temp",
+                  Course::Api20,
+                  {"", "850", "-25,1"},
+                  "Температура вышла за пределы таблицы : -25°C ... +125°C",
+                  Field::Temperature},
+        CheckCase{"ApiToDensity20_Empty",
+                  Course::ApiToDensity20,
+                  {"", "", "20"},
+                  "Поле *Плотность по API при 60°F (град.)* должно быть заполнено",
+                  Field::Density},
+        CheckCase{"ApiToDensity20_Invalid",
+                  Course::ApiToDensity20,
+                  {"", "3 5", "20"},
+                  "Неверное значение поля *Плотность по API при 60°F (град.)*",
+                  Field::Density},
+        CheckCase{"ApiToDensity20_TempF",
+                  Course::ApiToDensity20,
+                  {"", "35", "257,5", true},
+                  "Температура вышла за пределы таблицы : -13°F(-25°C) ... +257°F(+125°C)",
+                  Field::Temperature},
+        CheckCase{"Api15_Reading", Course::Api15, {"", "1190,1", "20"}, kR50Reading, Field::Density},
+        CheckCase{"Api15_Temp", Course::Api15, {"", "850", "-50,1"}, kR50TempC, Field::Temperature},
+        CheckCase{"ApiToDensity15_Below", Course::ApiToDensity15, {"", "-0,1", "20"}, kApiRange, Field::Density},
+        CheckCase{"ApiToDensity15_Above", Course::ApiToDensity15, {"", "99,1", "20"}, kApiRange, Field::Density}),
+    [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Courses, EdgesOfTheRangesAreAdmittedAndAClearedPressureIsIgnored)
+{
+    for (const auto& [course, typed] : std::vector<std::pair<Course, Typed>>{
+             {Course::Reduce15, {"", "550", "-50"}},
+             {Course::Reduce15, {"", "1190", "100"}},
+             {Course::Actual15, {"", "610", "-58", true, "0"}},
+             {Course::Actual15, {"", "1170", "212", true, "10,34"}},
+             {Course::Actual15, {"", "850", "20", false, "103,4", density::PressureUnit::Bar}},
+             {Course::Mass15, {"1", "850", "20", false, std::nullopt}},  // the field may hold anything
+             {Course::ApiToDensity15, {"", "0", "20"}},
+             {Course::ApiToDensity20, {"", "99", "20"}},
+             {Course::Api20, {"", "850", "-13", true}}}) {
+        const calc::Outcome o = run(course, typed);
+        EXPECT_EQ(o.status, Status::Ok) << typed.density << " " << typed.temperature;
+        EXPECT_TRUE(o.messages.empty()) << typed.density << " " << typed.temperature;
+    }
+}
+
+// ---- results -----------------------------------------------------------------
+
+// API gravity of a density at 60 °F, as the reference formula gives it.
+std::string api(double density60)
+{
+    return *density::formatFixed(141360.55175 / density60 - 131.5, 1);
+}
+
+struct ResultCase {
+    const char* name;
+    Course course;
+    Typed typed;
+    std::vector<std::pair<Output, std::string>> shown;
+    std::optional<std::string> temperature;
+};
+
+void PrintTo(const ResultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Results : public Courses, public ::testing::WithParamInterface<ResultCase> {};
+
+TEST_P(Results, ShowTheWorkedValues)
+{
+    const ResultCase& c = GetParam();
+    const calc::Outcome o = run(c.course, c.typed);
+    EXPECT_EQ(o.status, Status::Ok);
+    EXPECT_TRUE(o.messages.empty());
+    EXPECT_EQ(shown(o), c.shown);
+    EXPECT_EQ(o.temperature, c.temperature);
+    for (const calc::ResultText& r : o.results)
+        EXPECT_TRUE(r.computed);
+}
+
+using density::ProductGroup;
+const std::string kLine = "Плотность фактическая (кг/м3) : ";
+
+// The synthetic table: the density at 20 °C of a reading r at t is r + 0,7 (t - 20).
+INSTANTIATE_TEST_SUITE_P(
+    TwelveBlocks, Results,
+    ::testing::Values(
+        ResultCase{"Reduce20", Course::Reduce20, {"", "850", "30,2"}, {{Output::Density20, "857,0"}}, "30,0"},
+        ResultCase{"Actual20", Course::Actual20, {"", "850", "29,8"}, {{Output::ActualDensity, "843,0"}}, "30"},
+        ResultCase{"Mass20",
+                   Course::Mass20,
+                   {"1000", "850", "30"},
+                   {{Output::Mass, "843,000"}, {Output::ActualLine, kLine + "843,0"}},
+                   "30"},
+        ResultCase{"Volume20",
+                   Course::Volume20,
+                   {"10", "814", "20,1"},
+                   {{Output::Volume, "12,285"}, {Output::ActualLine, kLine + "814,0"}},
+                   "20,0"},
+        ResultCase{"Reduce15", Course::Reduce15, {"", "850", "30"}, {{Output::Density15, "860,6"}}},
+        ResultCase{"Reduce15_Glass",
+                   Course::Reduce15,
+                   {"", "850", "30", false, {}, {}, ProductGroup::Products, true},
+                   {{Output::Density15, "860,3"}}},
+        ResultCase{"Reduce15_Crude",
+                   Course::Reduce15,
+                   {"", "850", "30", false, {}, {}, ProductGroup::Crude},
+                   {{Output::Density15, "860,7"}}},
+        ResultCase{"Reduce15_Lube",
+                   Course::Reduce15,
+                   {"", "900", "50", false, {}, {}, ProductGroup::Lubricating},
+                   {{Output::Density15, "922,1"}}},
+        ResultCase{"Reduce15_Cold", Course::Reduce15, {"", "780", "-20"}, {{Output::Density15, "748,9"}}},
+        ResultCase{"Actual15", Course::Actual15, {"", "850", "30"}, {{Output::ActualDensity, "839,4"}}},
+        ResultCase{"Actual15_Pressure",
+                   Course::Actual15,
+                   {"", "850", "30", false, "50", density::PressureUnit::Bar},
+                   {{Output::ActualDensity, "842,7"}}},
+        ResultCase{"Actual15_MostPressure",
+                   Course::Actual15,
+                   {"", "850", "15", false, "10,34"},
+                   {{Output::ActualDensity, "856,4"}}},
+        ResultCase{"Mass15",
+                   Course::Mass15,
+                   {"1000", "850", "30"},
+                   {{Output::Mass, "839,369"}, {Output::ActualLine, kLine + "839,4"}}},
+        ResultCase{"Volume15",
+                   Course::Volume15,
+                   {"839,369", "850", "30"},
+                   {{Output::Volume, "1000,000"}, {Output::ActualLine, kLine + "839,4"}}},
+        ResultCase{"Api20",
+                   Course::Api20,
+                   {"", "850", "20,2"},
+                   {{Output::Density20, "850,0"}, {Output::Api, api(850 + 0.7 * 4.5)}},
+                   "20,0"},
+        ResultCase{"ApiToDensity20",
+                   Course::ApiToDensity20,
+                   {"", "10", "20"},
+                   // 999,0145 at 60 °F lies on the 15,5 row: 999,0145 - 0,7 x 4,5 at 20 °C
+                   {{Output::Density20, "995,9"}, {Output::ActualDensity, "995,9"}},
+                   "20"},
+        ResultCase{"Api15",
+                   Course::Api15,
+                   {"", "850", "15"},
+                   // heavy products: alpha 0,00083078, so 850 at 15 °C is 849,608 at 15,55555 °C
+                   {{Output::Density15, "850,0"}, {Output::Api, api(849.608)}}},
+        ResultCase{"ApiToDensity15",
+                   Course::ApiToDensity15,
+                   {"", "35", "15"},
+                   {{Output::Density15, "849,4"}, {Output::ActualDensity, "849,4"}}}),
+    [](const ::testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
+
+// ---- failures after the checks -------------------------------------------------
+
+TEST_F(Courses, OutOfTableWritesTheErrorWordAndFocusesTheFirstField)
+{
+    // 1090 at 125 °C would be 1163,5 at 20 °C: past the table
+    calc::Outcome o = run(Course::Reduce20, {"", "1090", "125"});
+    EXPECT_EQ(o.status, Status::OutOfTable);
+    EXPECT_EQ(messages(o), std::vector<std::string>{"Плотность при 20°C вышла за пределы таблицы"});
+    EXPECT_EQ(shown(o), (std::vector<std::pair<Output, std::string>>{{Output::Density20, "Ошибка"}}));
+    EXPECT_EQ(o.focus, Field::Density);
+    EXPECT_EQ(o.temperature, "125");
+
+    o = run(Course::Mass20, {"10", "1099", "-20"});
+    EXPECT_EQ(o.status, Status::OutOfTable);
+    EXPECT_EQ(messages(o), std::vector<std::string>{"Фактическая плотность вышла за пределы таблицы"});
+    EXPECT_EQ(shown(o), (std::vector<std::pair<Output, std::string>>{
+                            {Output::Mass, "Ошибка"}, {Output::ActualLine, "Плотность фактическая (кг/м3) : ошибка"}}));
+    EXPECT_EQ(o.focus, Field::Quantity);
+
+    // the density at 20 °C is found, the one at 60 °F (1093,15) is not
+    o = run(Course::Api20, {"", "1090", "20"});
+    EXPECT_EQ(o.status, Status::OutOfTable);
+    EXPECT_EQ(o.cleared, std::vector<Output>{Output::Density20});
+    EXPECT_EQ(shown(o),
+              (std::vector<std::pair<Output, std::string>>{{Output::Density20, "1090,0"}, {Output::Api, "Ошибка"}}));
+    EXPECT_TRUE(o.results[0].computed);
+    EXPECT_FALSE(o.results[1].computed);
+    EXPECT_EQ(o.focus, Field::Density);
+}
+
+TEST_F(Courses, WithoutATableTheZerosGoOnAndTheFallBacksAreShown)
+{
+    calc::Outcome o = run(Course::Reduce20, {"", "850", "15"}, m_noTable);
+    EXPECT_EQ(o.status, Status::NoRow);
+    EXPECT_TRUE(o.messages.empty());
+    EXPECT_EQ(shown(o), (std::vector<std::pair<Output, std::string>>{{Output::Density20, "0,0"}}));
+    EXPECT_FALSE(o.results[0].computed);
+
+    o = run(Course::Mass20, {"10", "850", "15"}, m_noTable);
+    EXPECT_EQ(o.status, Status::NoRow);
+    EXPECT_EQ(shown(o), (std::vector<std::pair<Output, std::string>>{{Output::Mass, "0,000"},
+                                                                     {Output::ActualLine, kLine + "0,0"}}));
+
+    // nothing to divide by
+    o = run(Course::Volume20, {"10", "850", "15"}, m_noTable);
+    EXPECT_EQ(o.status, Status::NoRow);
+    EXPECT_EQ(messages(o), std::vector<std::string>{"В таблице ГОСТ 3900-85 нет строки для этой температуры"});
+    EXPECT_EQ(shown(o)[0], (std::pair<Output, std::string>{Output::Volume, "Ошибка"}));
+    EXPECT_EQ(o.focus, Field::Quantity);
+
+    // 0,0 at 20 °C, then the API of a density of 0: its message and 10,0
+    o = run(Course::Api20, {"", "850", "15"}, m_noTable);
+    EXPECT_EQ(o.status, Status::NoRow);
+    EXPECT_EQ(messages(o), std::vector<std::string>{"Ошибка при конвертации плотности по ГОСТ в плотность по API"});
+    EXPECT_EQ(shown(o),
+              (std::vector<std::pair<Output, std::string>>{{Output::Density20, "0,0"}, {Output::Api, "10,0"}}));
+
+    o = run(Course::ApiToDensity20, {"", "35", "15"}, m_noTable);
+    EXPECT_EQ(shown(o), (std::vector<std::pair<Output, std::string>>{{Output::Density20, "0,0"},
+                                                                     {Output::ActualDensity, "0,0"}}));
+}
+
+TEST_F(Courses, AMissingTableStopsBeforeTheTemperatureIsRewritten)
+{
+    const calc::Outcome o = calc::run(Course::Actual20, inputsOf({"", "850", "20,2"}),
+                                      [](density::MessageSink&) -> const density::ReductionTable* { return nullptr; });
+    EXPECT_EQ(o.status, Status::CalcFailed);
+    EXPECT_FALSE(o.temperature);
+    EXPECT_TRUE(o.results.empty());
+}
+
+}  // namespace

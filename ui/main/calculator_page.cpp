@@ -1,0 +1,77 @@
+#include "calculator_page.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/catalogue.h"
+#include "form_builder.h"
+#include "unit_indicator.h"
+
+namespace gui {
+
+void Chain::update() const
+{
+    const bool chained = box->isChecked();
+    button->setEnabled(chained);
+    button->setToolTip(QString::fromStdString(shell::catalogue().text(
+        chained ? density::MsgKey::HintClickToCalculate : density::MsgKey::HintUnlockWithCheckbox)));
+    for (QWidget* w : locked)
+        w->setEnabled(!chained);
+}
+
+QGroupBox* readingGroup(QWidget* parent, const ReadingNames& n, CalculatorBlock& b, QLabel** densityLabel)
+{
+    QGroupBox* box = build::group(parent, n.box, n.title);
+    QLabel* label = build::label(box, n.densityLabel, n.densityText);
+    b.density = build::edit(box, n.density);
+    b.temperature = build::edit(box, n.temperature);
+    b.temperatureUnit = build::indicator(box, n.panel);
+    build::column(box)->addLayout(
+        build::row({label, b.density, nullptr, build::label(box, n.temperatureLabel, n.temperatureText), b.temperature,
+                    b.temperatureUnit}));
+    if (densityLabel)
+        *densityLabel = label;
+    return box;
+}
+
+QGroupBox* quantityFrame(QWidget* parent, const QuantityNames& n, CalculatorBlock& b, QLabel** quantityLabel,
+                         QLabel** resultLabel)
+{
+    const bool toMass = b.course == calc::Course::Mass20 || b.course == calc::Course::Mass15;
+    QGroupBox* box = build::group(parent, n.box, n.title);
+    QLabel* given = build::label(box, n.quantityLabel, n.quantityText);
+    b.quantity = build::edit(box, n.quantity);
+    b.calculate = build::button(box, n.button, "Вычислить -->>");
+    QLabel* result = build::label(box, n.resultLabel, n.resultText);
+    QLineEdit* resultEdit = build::edit(box, n.result);
+    (toMass ? b.mass : b.volume) = resultEdit;
+    b.volumeUnit = build::indicator(box, n.panel);
+    build::column(box)->addLayout(
+        toMass ? build::row({given, b.quantity, b.volumeUnit, nullptr, b.calculate, nullptr, result, resultEdit})
+               : build::row({given, b.quantity, nullptr, b.calculate, nullptr, result, resultEdit, b.volumeUnit}));
+    if (quantityLabel)
+        *quantityLabel = given;
+    if (resultLabel)
+        *resultLabel = result;
+    return box;
+}
+
+CalculatorPage::CalculatorPage(const char* objectName, const BlockRunner& runner) : m_runner(runner)
+{
+    setObjectName(QString::fromLatin1(objectName));
+}
+
+QToolButton* CalculatorPage::helpButton(QWidget* parent, const char* name, const char* pageFile)
+{
+    QToolButton* button = build::helpButton(parent, name);
+    const QString page = QString::fromLatin1(pageFile);
+    connect(button, &QToolButton::clicked, this, [this, page] { emit helpRequested(page); });
+    return button;
+}
+
+}  // namespace gui

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "calculator_block.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QToolButton;
+
+namespace gui {
+
+// Two calculators joined by a flat button that runs them in turn, unlocked by
+// its check box; while unlocked the calculate buttons and the fields the chain
+// fills are locked.
+struct Chain {
+    QToolButton* button = nullptr;
+    QCheckBox* box = nullptr;
+    std::vector<QWidget*> locked;
+
+    // Sets the button, its hint and the locked widgets after the box.
+    void update() const;
+};
+
+// Names of a group box with one row: a density (or API gravity) field and a
+// temperature field with its unit indicator, each after its label.
+struct ReadingNames {
+    const char* box;
+    const char* title;
+    const char* densityLabel;
+    const char* densityText;
+    const char* density;
+    const char* temperatureLabel;
+    const char* temperatureText;
+    const char* temperature;
+    const char* panel;
+};
+
+// Builds that group, laid out in a column, into the block; the density's label is returned through
+// `densityLabel` when asked for.
+QGroupBox* readingGroup(QWidget* parent, const ReadingNames& n, CalculatorBlock& b, QLabel** densityLabel = nullptr);
+
+// Names of the frame of a volume-to-mass or mass-to-volume block.
+struct QuantityNames {
+    const char* box;
+    const char* title;
+    const char* quantityLabel;
+    const char* quantityText;
+    const char* quantity;
+    const char* button;
+    const char* resultLabel;
+    const char* resultText;
+    const char* result;
+    const char* panel;  // beside the volume, entered or computed
+};
+
+// The frame of a quantity block with the quantity, the button and the result
+// in one row; its column layout takes the parameters next. The labels of the
+// quantity and of the result come back when asked for.
+QGroupBox* quantityFrame(QWidget* parent, const QuantityNames& n, CalculatorBlock& b, QLabel** quantityLabel = nullptr,
+                         QLabel** resultLabel = nullptr);
+
+// A calculator page: its blocks, its help button, its chain.
+class CalculatorPage : public QWidget {
+    Q_OBJECT
+public:
+    CalculatorPage(const char* objectName, const BlockRunner& runner);
+
+signals:
+    // The help button was clicked: the page file of the help ("density15.html").
+    void helpRequested(const QString& pageFile);
+
+protected:
+    void run(const CalculatorBlock& block) const { m_runner.run(block); }
+    // A help button named `name` under the content, opening pageFile.
+    QToolButton* helpButton(QWidget* parent, const char* name, const char* pageFile);
+
+private:
+    const BlockRunner& m_runner;
+};
+
+}  // namespace gui
