@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core)
+          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core locales)
 
 install_missing() {
   local missing=()
@@ -19,6 +19,21 @@ install_missing() {
   echo "Installing: ${missing[*]}"
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# The tests run once more under a Russian locale (decimal comma).
+ensure_russian_locale() {
+  locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Generating the ru_RU.UTF-8 locale"
+  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+}
+
+# ctest with LANG alone deciding the locale.
+ctest_under() {
+  env -u LC_ALL -u LC_NUMERIC -u LC_CTYPE -u LC_MESSAGES -u LANGUAGE LANG="$1" \
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
 }
 
 build() {
@@ -34,9 +49,15 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    ensure_russian_locale
     build
     cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    status=0
+    for lang in C.UTF-8 ru_RU.UTF-8; do
+      echo "Tests under LANG=$lang"
+      ctest_under "$lang" || status=1
+    done
+    exit $status
     ;;
   *)
     echo "usage: $0 run|test" >&2
