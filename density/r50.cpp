@@ -41,12 +41,15 @@ int boundedIndex(ProductGroup group, double rho)
     return freeIndex(group, rho);
 }
 
-// The temperature text in °C, converted from °F when asked.
-std::string celsiusText(std::string_view temperatureText, bool fahrenheit, MessageSink& sink)
+// The temperature text in °C: the text itself, or its conversion from °F
+// kept in `converted`.
+std::string_view celsiusText(std::string_view temperatureText, bool fahrenheit, std::string& converted,
+                             MessageSink& sink)
 {
     if (!fahrenheit)
-        return std::string(temperatureText);
-    return convertTemperature(temperatureText, TemperatureUnit::Fahrenheit, sink);
+        return temperatureText;
+    converted = convertTemperature(temperatureText, TemperatureUnit::Fahrenheit, sink);
+    return converted;
 }
 
 }  // namespace
@@ -86,6 +89,28 @@ double r50Compressibility(double density15, double temperatureC)
 
 namespace {
 
+// alpha(rho) of a set, leaving out the terms that are zero in it: for a
+// finite rho the same double as r50Alpha (0*rho + k0 is k0, x + 0 is x).
+static_assert(kR50Crude.k1 == 0 && kR50Crude.k2 == 0 && kR50MiddleProducts.k1 == 0 && kR50MiddleProducts.k2 == 0);
+static_assert(kR50Transition.k1 == 0 && kR50Lubricating.k0 == 0 && kR50Lubricating.k2 == 0);
+static_assert(kR50LightProducts.k2 == 0 && kR50HeavyProducts.k2 == 0);
+double alphaOf(int set, double rho)
+{
+    const R50Coefficients& k = kSets[set];
+    const double rho2 = rho * rho;
+    switch (set) {
+    case CrudeSet:
+    case Middle:
+        return k.k0 / rho2;
+    case Transition:
+        return k.k0 / rho2 + k.k2;
+    case LubricatingSet:
+        return k.k1 * rho / rho2;
+    default:
+        return (k.k1 * rho + k.k0) / rho2;
+    }
+}
+
 // Re-selections of the set after the iteration has settled; sets that keep
 // alternating give up after these.
 constexpr int kMaxReselections = 4;
@@ -96,16 +121,16 @@ class Reduction {
 public:
     Reduction(double observed, double temperatureC) : m_observed(observed), m_dt(temperatureC - 15) {}
 
-    double estimate(const R50Coefficients& set, double rho) const
+    double estimate(int set, double rho) const
     {
-        const double alpha = (set.k1 * rho + set.k0) / (rho * rho) + set.k2;
+        const double alpha = alphaOf(set, rho);
         return m_observed / std::exp(-alpha * m_dt * (1 + 0.8 * alpha * m_dt));
     }
 
     // Step 4 from `m` with the set fixed, counting rounds against the cap.
     // False when an estimate leaves the finite numbers (a division by zero,
     // an overflow) or the cap is reached.
-    bool settle(const R50Coefficients& set, double& m, int& rounds) const
+    bool settle(int set, double& m, int& rounds) const
     {
         double prev = m;
         while (rounds < kR50MaxIterations) {
@@ -140,7 +165,7 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
     // two passes of free selection on the estimate, alpha still taken at the
     // observed density (a pass that keeps the set keeps the estimate)
     int set = boundedIndex(group, observed);
-    double m = reduction.estimate(kSets[set], observed);
+    double m = reduction.estimate(set, observed);
     if (observed == 0 || !Reduction::usable(m))
         return std::nullopt;
     if (group == ProductGroup::Products) {
@@ -149,7 +174,7 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
             if (next == set)
                 break;
             set = next;
-            m = reduction.estimate(kSets[set], observed);
+            m = reduction.estimate(set, observed);
             if (!Reduction::usable(m))
                 return std::nullopt;
         }
@@ -162,7 +187,7 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
             *iterations = kR50MaxIterations;
         return std::nullopt;
     };
-    if (!reduction.settle(kSets[set], m, rounds))
+    if (!reduction.settle(set, m, rounds))
         return capped();
 
     // the set the result itself selects: where it is another, go on from
@@ -178,7 +203,7 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
                 consistent = true;
                 break;
             }
-            if (k == kMaxReselections || !reduction.settle(kSets[own], m, rounds))
+            if (k == kMaxReselections || !reduction.settle(own, m, rounds))
                 break;
             set = own;
         }
@@ -205,7 +230,8 @@ Result<double> r50ReduceTo15(std::string_view densityText, std::string_view temp
                              ProductGroup group, bool fahrenheit, MessageSink& sink)
 {
     // step 1
-    const std::string celsius = celsiusText(temperatureText, fahrenheit, sink);
+    std::string converted;
+    const std::string_view celsius = celsiusText(temperatureText, fahrenheit, converted, sink);
     // step 2, not guarded
     std::optional<double> observed;
     std::optional<double> t;
@@ -237,7 +263,8 @@ Result<double> r50ActualDensity(std::string_view density15Text, std::string_view
                                 std::string_view pressureText, ProductGroup group, bool fahrenheit,
                                 MessageSink& sink)
 {
-    const std::string celsius = celsiusText(temperatureText, fahrenheit, sink);
+    std::string converted;
+    const std::string_view celsius = celsiusText(temperatureText, fahrenheit, converted, sink);
     const std::optional<double> density15 = parseNumber(density15Text);
     if (!density15)
         return Result<double>::failure(notANumber(density15Text));
