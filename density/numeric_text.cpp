@@ -208,6 +208,26 @@ std::string positional(bool negative, const Digits& d)
     return out;
 }
 
+// Away from a rounding boundary the exact value and its shortest decimal
+// (within half an ulp of each other) round alike, so the value scaled by
+// 10^decimals, exact in extended precision, is rounded directly. False near a
+// boundary, or beyond what the shortcut holds exactly.
+bool roundedScaled(double magnitude, int decimals, std::uint64_t& rounded)
+{
+    if (std::numeric_limits<long double>::digits < 64 || decimals > 4)
+        return false;
+    const long double scaled = magnitude * kPow10Extended[decimals];  // 53 + 10 bits: exact
+    if (!(scaled < 9e18L))
+        return false;
+    const long double whole = std::floor(scaled);
+    const long double fraction = scaled - whole;
+    const long double ulp = (std::nextafter(magnitude, HUGE_VAL) - magnitude) * kPow10Extended[decimals];
+    if (std::fabs(fraction - 0.5L) <= ulp)
+        return false;
+    rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0);
+    return true;
+}
+
 }  // namespace
 
 char decimalSeparator()
@@ -297,7 +317,16 @@ std::optional<std::string> formatFixed(long double value, int decimals)
     // the kept digits k1...kn stand for k1...kn x 10^-decimals
     char kept[48];
     int count = 0;
-    if (magnitude != 0) {
+    std::uint64_t rounded = 0;
+    if (roundedScaled(magnitude, decimals, rounded)) {
+        char reversed[24];
+        do {
+            reversed[count++] = static_cast<char>('0' + rounded % 10);
+            rounded /= 10;
+        } while (rounded != 0);
+        for (int k = 0; k < count; ++k)
+            kept[k] = reversed[count - 1 - k];
+    } else if (magnitude != 0) {
         const Digits d = shortestDigits(magnitude);
         const int keep = d.point + decimals;
         if (keep >= 0) {
