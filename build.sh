@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file locales)
 
 LOGS=build/logs
 mkdir -p "$LOGS"
@@ -38,6 +38,15 @@ install_missing() {
     sh -c 'apt-get update -qq && apt-get install -y -qq --no-install-recommends "$@"' apt "${missing[@]}"
 }
 
+# The tests run once more under a Russian locale (decimal comma).
+ensure_russian_locale() {
+  locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Generating the ru_RU.UTF-8 locale"
+  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+}
+
 configure() {
   echo "Configuring (log: $LOGS/configure.log)"
   logged "$LOGS/configure.log" cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -62,12 +71,14 @@ build() {
   if [ -t 1 ]; then printf '\rBuilding (log: %s) done\n' "$log"; else echo " done"; fi
 }
 
-# run_tests LOG [ENV=VALUE...]: every test; the summary, and what failed
+# run_tests LOG [ENV=VALUE...]: every test, with LANG alone deciding the
+# locale; the summary, and what failed
 run_tests() {
   local log=$1
   shift
-  echo "Testing (log: $log)"
-  if (cd build && env QT_QPA_PLATFORM=offscreen "$@" ctest --output-on-failure --parallel "$(nproc)") >"$log" 2>&1; then
+  echo "Testing $* (log: $log)"
+  if (cd build && env -u LC_ALL -u LC_NUMERIC -u LC_CTYPE -u LC_MESSAGES -u LANGUAGE \
+    QT_QPA_PLATFORM=offscreen "$@" ctest --output-on-failure --parallel "$(nproc)") >"$log" 2>&1; then
     grep -E 'tests passed|Total Test time' "$log"
   else
     sed -n '/tests passed/,$p' "$log"
@@ -89,9 +100,14 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    ensure_russian_locale
     configure
     build
-    run_tests "$LOGS/test.log"
+    # once with a decimal point, once with the Russian decimal comma
+    status=0
+    run_tests "$LOGS/test-C.log" LANG=C.UTF-8 || status=1
+    run_tests "$LOGS/test-ru.log" LANG=ru_RU.UTF-8 || status=1
+    exit $status
     ;;
   package)
     install_missing

@@ -3,10 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "density/numeric_text.h"
 #include "density/r50.h"
+#include "r50_reference.h"
 
 namespace {
 
@@ -79,6 +82,110 @@ void BM_R50ReduceTo15Value_Products(benchmark::State& state)
     }
 }
 BENCHMARK(BM_R50ReduceTo15Value_Products);
+
+// A mixed set: the three groups in turn, readings and temperatures of a tank
+// farm written with one decimal, as typed.
+struct MixedInput {
+    ProductGroup group;
+    double density;
+    double temperature;
+    std::string densityText;
+    std::string temperatureText;
+};
+
+const std::vector<MixedInput>& mixedSet()
+{
+    static const std::vector<MixedInput> set = [] {
+        density::ScopedDecimalSeparator sep(',');
+        std::mt19937 random(15);
+        std::vector<MixedInput> out;
+        for (int i = 0; i < 4096; ++i) {
+            const auto group = static_cast<ProductGroup>(1 + i % 3);
+            const double low = group == ProductGroup::Lubricating ? 850 : group == ProductGroup::Crude ? 700 : 650;
+            const double high = group == ProductGroup::Products ? 1000 : 950;
+            const double rho = std::round(std::uniform_real_distribution<double>(low, high)(random) * 10) / 10;
+            const double t = std::round(std::uniform_real_distribution<double>(-20, 60)(random) * 10) / 10;
+            out.push_back({group, rho, t, density::formatHandOver(rho), density::formatHandOver(t)});
+        }
+        return out;
+    }();
+    return set;
+}
+
+template <typename Reduce>
+void reduceMixed(benchmark::State& state, Reduce reduce)
+{
+    const std::vector<MixedInput>& inputs = mixedSet();
+    std::size_t k = 0;
+    for (auto _ : state) {
+        const MixedInput& in = inputs[k++ & 4095];
+        benchmark::DoNotOptimize(reduce(in));
+    }
+}
+
+// The core as it was before its speed-up: the baseline of the targets.
+void BM_R50Core_Mixed_Baseline(benchmark::State& state)
+{
+    reduceMixed(state, [](const MixedInput& in) {
+        return reference::reduceTo15(in.density, in.temperature, in.group, false);
+    });
+}
+// The same with the set re-selected from the result, written plainly.
+void BM_R50Core_Mixed_PlainReselecting(benchmark::State& state)
+{
+    reduceMixed(state, [](const MixedInput& in) {
+        return reference::reduceTo15(in.density, in.temperature, in.group, true);
+    });
+}
+void BM_R50Core_Mixed(benchmark::State& state)
+{
+    reduceMixed(state, [](const MixedInput& in) {
+        return density::r50ReduceTo15Value(in.density, in.temperature, in.group);
+    });
+}
+// The text entry point on the same readings (no glass correction, so the
+// numbers are those of the core).
+void BM_R50Text_Mixed(benchmark::State& state)
+{
+    density::ScopedDecimalSeparator sep(',');
+    NullSink sink;
+    reduceMixed(state, [&sink](const MixedInput& in) {
+        return density::r50ReduceTo15(in.densityText, in.temperatureText, false, in.group, false, sink);
+    });
+}
+BENCHMARK(BM_R50Core_Mixed_Baseline);
+BENCHMARK(BM_R50Core_Mixed_PlainReselecting);
+BENCHMARK(BM_R50Core_Mixed);
+BENCHMARK(BM_R50Text_Mixed);
+
+// Not a timing: the core against its plain form over a million random
+// admitted inputs. `differing` must be 0; `reselected` counts the inputs
+// whose result moved to the set it selects itself.
+void BM_R50Core_AgreesWithPlainForm(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::mt19937_64 random(50);
+        std::uniform_real_distribution<double> rho(550, 1190);
+        std::uniform_real_distribution<double> t(-50, 100);
+        long differing = 0;
+        long reselected = 0;
+        for (int i = 0; i < 1000000; ++i) {
+            const auto group = static_cast<ProductGroup>(1 + i % 3);
+            const double r = rho(random);
+            const double temperature = t(random);
+            const std::optional<double> fast = density::r50ReduceTo15Value(r, temperature, group);
+            const std::optional<double> plain = reference::reduceTo15(r, temperature, group, true);
+            const std::optional<double> before = reference::reduceTo15(r, temperature, group, false);
+            if (fast.has_value() != plain.has_value() || (fast && *fast != *plain))
+                ++differing;
+            if (plain && before && *plain != *before)
+                ++reselected;
+        }
+        state.counters["differing"] = static_cast<double>(differing);
+        state.counters["reselected"] = static_cast<double>(reselected);
+    }
+}
+BENCHMARK(BM_R50Core_AgreesWithPlainForm)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The actual density at 30 °C (86 °F), without and with an excess pressure.
 void actualDensity(benchmark::State& state, const char* temperature, const char* pressure, bool fahrenheit)

@@ -3,8 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace density {
 
@@ -12,127 +13,219 @@ namespace {
 
 char g_separator = ',';
 
-// Checks the grammar and returns the text in the form from_chars reads
-// (point as separator, no leading '+', no blanks).
-std::optional<std::string> normalise(std::string_view text, bool acceptComma, bool acceptPoint)
+// Powers of ten that double and long double hold exactly.
+constexpr std::array<double, 23> kPow10Double = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<long double, 28> kPow10Extended = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+
+// A number text checked against the grammar: its significant digits (up to
+// 19, exactly), the power of ten that scales them, and where it lies.
+struct Scanned {
+    bool ok = false;
+    bool negative = false;
+    bool exact = true;  // all significant digits fit in `mantissa`
+    std::uint64_t mantissa = 0;
+    int exponent10 = 0;
+    std::size_t begin = 0;  // the number without the blanks around it
+    std::size_t end = 0;
+};
+
+Scanned scan(std::string_view text, bool acceptComma, bool acceptPoint)
 {
+    Scanned s;
     std::size_t b = 0;
     std::size_t e = text.size();
     while (b < e && text[b] == ' ')
         ++b;
     while (e > b && text[e - 1] == ' ')
         --e;
-    std::string out;
-    out.reserve(e - b + 1);
+    s.begin = b;
+    s.end = e;
     std::size_t i = b;
-    if (i < e && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            out.push_back('-');
-        ++i;
-    }
+    if (i < e && (text[i] == '+' || text[i] == '-'))
+        s.negative = text[i++] == '-';
     int digits = 0;
+    int significant = 0;
     bool separatorSeen = false;
     for (; i < e; ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
-            out.push_back(c);
             ++digits;
+            if (significant > 0 || c != '0') {
+                if (significant < 19) {
+                    s.mantissa = s.mantissa * 10 + static_cast<unsigned>(c - '0');
+                    ++significant;
+                    if (separatorSeen)
+                        --s.exponent10;
+                } else {
+                    s.exact = false;
+                }
+            } else if (separatorSeen) {
+                --s.exponent10;  // a leading zero after the separator
+            }
         } else if (!separatorSeen && ((acceptComma && c == ',') || (acceptPoint && c == '.'))) {
             separatorSeen = true;
-            out.push_back('.');
         } else {
             break;
         }
     }
     if (digits == 0)
-        return std::nullopt;
+        return s;
     if (i < e && (text[i] == 'e' || text[i] == 'E')) {
-        out.push_back('e');
         ++i;
+        bool negativeExponent = false;
         if (i < e && (text[i] == '+' || text[i] == '-'))
-            out.push_back(text[i++]);
+            negativeExponent = text[i++] == '-';
         int expDigits = 0;
-        for (; i < e && text[i] >= '0' && text[i] <= '9'; ++i) {
-            out.push_back(text[i]);
-            ++expDigits;
-        }
+        int exponent = 0;
+        for (; i < e && text[i] >= '0' && text[i] <= '9'; ++i, ++expDigits)
+            exponent = exponent < 100000 ? exponent * 10 + (text[i] - '0') : exponent;
         if (expDigits == 0)
-            return std::nullopt;
+            return s;
+        s.exponent10 += negativeExponent ? -exponent : exponent;
     }
-    if (i != e)
-        return std::nullopt;
-    // from_chars wants a digit before the point
-    if (out.size() > 0 && (out[0] == '.' || (out[0] == '-' && out.size() > 1 && out[1] == '.')))
-        out.insert(out[0] == '-' ? 1 : 0, "0");
+    s.ok = i == e;
+    return s;
+}
+
+// The text in the form from_chars reads: point as separator, no '+', no
+// blanks, a digit before the point.
+std::string normalised(std::string_view text, const Scanned& s)
+{
+    std::string out;
+    out.reserve(s.end - s.begin + 1);
+    for (std::size_t i = s.begin; i < s.end; ++i) {
+        const char c = text[i];
+        if (c == '+' && i == s.begin)
+            continue;
+        if (c == ',' || c == '.') {
+            if (out.empty() || out == "-")
+                out.push_back('0');
+            out.push_back('.');
+        } else {
+            out.push_back(c);
+        }
+    }
     return out;
 }
 
 template <typename T>
-std::optional<T> convert(const std::optional<std::string>& normal)
+std::optional<T> slowConvert(std::string_view text, const Scanned& s)
 {
-    if (!normal)
-        return std::nullopt;
+    const std::string normal = normalised(text, s);
     T value{};
-    const char* first = normal->data();
-    const char* last = first + normal->size();
+    const char* first = normal.data();
+    const char* last = first + normal.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || ptr != last || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-// 10^n in extended precision; exact up to 10^27.
-long double pow10(int n)
+// Exact digits and an exact power of ten give the correctly rounded value in
+// one operation, the same as from_chars; anything else goes through it.
+std::optional<double> toDouble(std::string_view text, const Scanned& s)
 {
-    static const auto table = [] {
-        std::array<long double, 64> t{};
-        long double p = 1;
-        for (int i = 0; i < 64; ++i, p *= 10)
-            t[i] = p;
-        return t;
-    }();
-    if (n >= 0 && n < 64)
-        return table[n];
-    return std::pow(10.0L, n);
+    if (!s.ok)
+        return std::nullopt;
+    if (s.exact && s.mantissa <= (std::uint64_t(1) << 53) && s.exponent10 >= -22 && s.exponent10 <= 22) {
+        const double m = static_cast<double>(s.mantissa);
+        const double v = s.exponent10 < 0 ? m / kPow10Double[-s.exponent10] : m * kPow10Double[s.exponent10];
+        return s.negative ? -v : v;
+    }
+    return slowConvert<double>(text, s);
 }
 
-// Decimal digits of a magnitude: value = 0.d1d2d3... x 10^point.
+std::optional<long double> toExtended(std::string_view text, const Scanned& s)
+{
+    if (!s.ok)
+        return std::nullopt;
+    if (std::numeric_limits<long double>::digits >= 64 && s.exact && s.exponent10 >= -27 && s.exponent10 <= 27) {
+        const long double m = static_cast<long double>(s.mantissa);
+        const long double v =
+            s.exponent10 < 0 ? m / kPow10Extended[-s.exponent10] : m * kPow10Extended[s.exponent10];
+        return s.negative ? -v : v;
+    }
+    return slowConvert<long double>(text, s);
+}
+
+// The shortest decimal digits that read back as the value (not zero, finite):
+// value = 0.d1d2d3... x 10^point.
 struct Digits {
-    std::string digits;
+    char digits[24];
+    int count = 0;
     int point = 0;
 };
 
-Digits decimalDigits(long double magnitude)
+// Reads the digits and exponent of to_chars' scientific form d.ddde±XX.
+void fromScientific(const char* first, const char* last, Digits& d)
 {
+    const char* p = first;
+    if (*p == '-')
+        ++p;
+    for (; p < last && *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits[d.count++] = *p;
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), last, exponent);
+    d.point = exponent + 1;
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+}
+
+Digits shortestDigits(double magnitude)
+{
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
     Digits d;
-    if (magnitude == 0) {
-        d.digits = "0";
-        d.point = 1;
-        return d;
-    }
-    if (magnitude < 1e15L) {
-        // 15 significant digits: what the user would read as the value
-        int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-        long long mantissa = std::llround(magnitude * pow10(14 - exponent));
-        if (mantissa >= 1000000000000000LL) {
-            ++exponent;
-            mantissa = std::llround(magnitude * pow10(14 - exponent));
-        } else if (mantissa < 100000000000000LL) {
-            --exponent;
-            mantissa = std::llround(magnitude * pow10(14 - exponent));
-        }
-        d.digits = std::to_string(mantissa);
-        d.point = exponent + 1;
-        return d;
-    }
-    // large magnitudes carry no more than a few fractional bits: exact
-    char buf[128];
-    std::snprintf(buf, sizeof buf, "%.24Lf", magnitude);
-    const std::string s(buf);
-    const std::size_t dot = s.find('.');
-    d.digits = s.substr(0, dot) + s.substr(dot + 1);
-    d.point = static_cast<int>(dot);
+    fromScientific(buf, r.ptr, d);
     return d;
+}
+
+// Digits laid out without an exponent: 0,000001 or 1200.
+std::string positional(bool negative, const Digits& d)
+{
+    std::string out;
+    out.reserve(static_cast<std::size_t>(d.count + std::abs(d.point) + 3));
+    if (negative)
+        out.push_back('-');
+    if (d.point <= 0) {
+        out.push_back('0');
+        out.push_back(g_separator);
+        out.append(static_cast<std::size_t>(-d.point), '0');
+        out.append(d.digits, static_cast<std::size_t>(d.count));
+    } else if (d.point >= d.count) {
+        out.append(d.digits, static_cast<std::size_t>(d.count));
+        out.append(static_cast<std::size_t>(d.point - d.count), '0');
+    } else {
+        out.append(d.digits, static_cast<std::size_t>(d.point));
+        out.push_back(g_separator);
+        out.append(d.digits + d.point, static_cast<std::size_t>(d.count - d.point));
+    }
+    return out;
+}
+
+// Away from a rounding boundary the exact value and its shortest decimal
+// (within half an ulp of each other) round alike, so the value scaled by
+// 10^decimals, exact in extended precision, is rounded directly. False near a
+// boundary, or beyond what the shortcut holds exactly.
+bool roundedScaled(double magnitude, int decimals, std::uint64_t& rounded)
+{
+    if (std::numeric_limits<long double>::digits < 64 || decimals > 4)
+        return false;
+    const long double scaled = magnitude * kPow10Extended[decimals];  // 53 + 10 bits: exact
+    if (!(scaled < 9e18L))
+        return false;
+    const long double whole = std::floor(scaled);
+    const long double fraction = scaled - whole;
+    const long double ulp = (std::nextafter(magnitude, HUGE_VAL) - magnitude) * kPow10Extended[decimals];
+    if (std::fabs(fraction - 0.5L) <= ulp)
+        return false;
+    rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0);
+    return true;
 }
 
 }  // namespace
@@ -152,9 +245,49 @@ bool isBlank(std::string_view text)
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
+namespace {
+
+// The common field text, [blanks][sign]digits[separator digits][blanks] with
+// at most 15 digits, read in one pass; false sends the text to the full
+// grammar.
+bool readPlain(std::string_view text, char separator, double& value)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end && *p == ' ')
+        ++p;
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+'))
+        negative = *p++ == '-';
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fraction = 0;
+    for (; p < end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    if (p < end && *p == separator) {
+        for (++p; p < end && static_cast<unsigned>(*p - '0') < 10; ++p, ++fraction)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    }
+    while (p < end && *p == ' ')
+        ++p;
+    digits += fraction;
+    if (p != end || digits == 0 || digits > 15)
+        return false;
+    const double m = static_cast<double>(mantissa);
+    value = fraction ? m / kPow10Double[fraction] : m;
+    if (negative)
+        value = -value;
+    return true;
+}
+
+}  // namespace
+
 std::optional<double> parseNumber(std::string_view text)
 {
-    return convert<double>(normalise(text, g_separator == ',', g_separator == '.'));
+    double value;
+    if (readPlain(text, g_separator, value))
+        return value;
+    return toDouble(text, scan(text, g_separator == ',', g_separator == '.'));
 }
 
 FieldReading readField(std::string_view text)
@@ -167,63 +300,79 @@ FieldReading readField(std::string_view text)
 
 std::optional<long double> parseNumberExtended(std::string_view text)
 {
-    return convert<long double>(normalise(text, g_separator == ',', g_separator == '.'));
+    return toExtended(text, scan(text, g_separator == ',', g_separator == '.'));
 }
 
 std::optional<double> parseTableNumber(std::string_view text)
 {
-    return convert<double>(normalise(text, true, true));
+    return toDouble(text, scan(text, true, true));
 }
 
 std::optional<std::string> formatFixed(long double value, int decimals)
 {
     if (!std::isfinite(value) || std::fabs(value) >= 1e18L || decimals < 0 || decimals > 18)
         return std::nullopt;
-    const bool negative = value < 0;
-    Digits d = decimalDigits(std::fabs(value));
+    const double magnitude = std::fabs(static_cast<double>(value));
 
-    // at least one integer digit, so that the rounding below has room
-    if (d.point < 1) {
-        d.digits.insert(0, static_cast<std::size_t>(1 - d.point), '0');
-        d.point = 1;
+    // the kept digits k1...kn stand for k1...kn x 10^-decimals
+    char kept[48];
+    int count = 0;
+    std::uint64_t rounded = 0;
+    if (roundedScaled(magnitude, decimals, rounded)) {
+        char reversed[24];
+        do {
+            reversed[count++] = static_cast<char>('0' + rounded % 10);
+            rounded /= 10;
+        } while (rounded != 0);
+        for (int k = 0; k < count; ++k)
+            kept[k] = reversed[count - 1 - k];
+    } else if (magnitude != 0) {
+        const Digits d = shortestDigits(magnitude);
+        const int keep = d.point + decimals;
+        if (keep >= 0) {
+            for (; count < keep; ++count)
+                kept[count] = count < d.count ? d.digits[count] : '0';
+            if (keep < d.count && d.digits[keep] >= '5') {
+                int k = count;
+                while (k > 0 && kept[k - 1] == '9')
+                    kept[--k] = '0';
+                if (k > 0) {
+                    ++kept[k - 1];
+                } else {
+                    std::memmove(kept + 1, kept, static_cast<std::size_t>(count));
+                    kept[0] = '1';
+                    ++count;
+                }
+            }
+        }
     }
-    // keep the digits up to the last decimal, rounding on the next one
-    const std::size_t keep = static_cast<std::size_t>(d.point + decimals);
-    std::string kept = d.digits.substr(0, std::min(keep, d.digits.size()));
-    kept.resize(keep, '0');
-    if (keep < d.digits.size() && d.digits[keep] >= '5') {
-        std::size_t k = keep;
-        while (k > 0 && kept[k - 1] == '9')
-            kept[--k] = '0';
-        if (k > 0)
-            ++kept[k - 1];
-        else
-            kept.insert(kept.begin(), '1');
+    // leading zeros, so that there is an integer digit
+    const int width = decimals + 1;
+    if (count < width) {
+        std::memmove(kept + (width - count), kept, static_cast<std::size_t>(count));
+        std::memset(kept, '0', static_cast<std::size_t>(width - count));
+        count = width;
     }
+    int first = 0;
+    while (first < count - width && kept[first] == '0')
+        ++first;
+    bool zero = true;
+    for (int k = first; k < count && zero; ++k)
+        zero = kept[k] == '0';
 
-    std::string intPart;
-    std::string fracPart;
-    const int intDigits = static_cast<int>(kept.size()) - decimals;
-    if (intDigits > 0) {
-        intPart = kept.substr(0, intDigits);
-        fracPart = kept.substr(intDigits);
-    } else {
-        intPart = "0";
-        fracPart = std::string(-intDigits, '0') + kept;
-    }
-    const std::size_t nz = intPart.find_first_not_of('0');
-    intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
-
-    std::string out;
-    const bool isZero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
-    if (negative && !isZero)
-        out.push_back('-');
-    out += intPart;
+    char out[64];
+    int n = 0;
+    if (value < 0 && !zero)
+        out[n++] = '-';
+    const int intDigits = count - decimals;
+    for (int k = first; k < intDigits; ++k)
+        out[n++] = kept[k];
     if (decimals > 0) {
-        out.push_back(g_separator);
-        out += fracPart;
+        out[n++] = g_separator;
+        for (int k = intDigits; k < count; ++k)
+            out[n++] = kept[k];
     }
-    return out;
+    return std::string(out, static_cast<std::size_t>(n));
 }
 
 std::string formatHandOver(double value)
@@ -232,41 +381,38 @@ std::string formatHandOver(double value)
         return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
     if (value == 0)
         return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    std::string s(buf);
-    const std::size_t ePos = s.find('e');
-    const int exponent = std::atoi(s.c_str() + ePos + 1);
-    std::string digits;
-    for (std::size_t k = 0; k < ePos; ++k)
-        if (s[k] >= '0' && s[k] <= '9')
-            digits.push_back(s[k]);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
-    std::string out = value < 0 ? "-" : "";
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    Digits d;
+    fromScientific(buf, r.ptr, d);
+    // 15 digits of the largest doubles round up past the largest double: cut
+    // them instead, so that the text reads back as a finite number
+    static constexpr char kLargest[] = "179769313486231";
+    if (d.point == 309 && std::memcmp(buf, "1.7976931348623", 15) == 0 && buf[15] > kLargest[14]) {
+        std::memcpy(d.digits, kLargest, 15);
+        d.count = 15;
+    }
+    const int exponent = d.point - 1;
     if (exponent >= 15 || exponent < -5) {
-        out.push_back(digits[0]);
-        if (digits.size() > 1) {
+        std::string out = value < 0 ? "-" : "";
+        out.push_back(d.digits[0]);
+        if (d.count > 1) {
             out.push_back(g_separator);
-            out += digits.substr(1);
+            out.append(d.digits + 1, static_cast<std::size_t>(d.count - 1));
         }
         out += "E" + std::to_string(exponent);
         return out;
     }
-    const int point = exponent + 1;
-    if (point <= 0) {
-        out += "0";
-        out.push_back(g_separator);
-        out += std::string(-point, '0') + digits;
-    } else if (point >= static_cast<int>(digits.size())) {
-        out += digits + std::string(point - digits.size(), '0');
-    } else {
-        out += digits.substr(0, point);
-        out.push_back(g_separator);
-        out += digits.substr(point);
-    }
-    return out;
+    return positional(value < 0, d);
+}
+
+std::string formatPositional(double value)
+{
+    if (!std::isfinite(value))
+        return formatHandOver(value);
+    if (value == 0)
+        return "0";
+    return positional(value < 0, shortestDigits(std::fabs(value)));
 }
 
 }  // namespace density

@@ -34,16 +34,22 @@ std::optional<long double> parseNumberExtended(std::string_view text);
 // decimal point are both accepted, whatever the locale.
 std::optional<double> parseTableNumber(std::string_view text);
 
-// Fixed-point text with the given decimals, halves away from zero, no
-// grouping, the locale's separator. The value is first taken to 15
-// significant digits, so 2,675 shown with two decimals reads 2,68.
-// Magnitudes of 1e18 and beyond, and non-finite values, give nothing.
+// Fixed-point text with the given decimals, no grouping, the locale's
+// separator. What is rounded, halves away from zero, is the shortest decimal
+// that reads back as the same double: 2,675 shown with two decimals reads
+// 2,68, and 1098673,5914999961 with three reads 1098673,591. Magnitudes of
+// 1e18 and beyond, and non-finite values, give nothing.
 std::optional<std::string> formatFixed(long double value, int decimals);
 
 // Text that carries a value from one computation step to the next: up to 15
 // significant digits, trailing zeros dropped, exponent only for very large or
-// very small magnitudes.
+// very small magnitudes. Every finite value's text reads back as a finite
+// number (the largest doubles are cut, not rounded up).
 std::string formatHandOver(double value);
+
+// The shortest decimal that reads back as the value, written out without an
+// exponent (1e-6 gives 0,000001).
+std::string formatPositional(double value);
 
 // Keeps the decimal separator for the lifetime of a scope (tests).
 class ScopedDecimalSeparator {

@@ -15,46 +15,53 @@ std::string notANumber(std::string_view text)
     return "'" + std::string(text) + "' is not a valid number";
 }
 
-R50Coefficients productsSet(double rho)
+// The coefficient sets of petroleum products in the order of their
+// sub-ranges, then the single sets of crude and lubricating oils.
+enum SetIndex { Light, Transition, Middle, Heavy, CrudeSet, LubricatingSet };
+constexpr R50Coefficients kSets[] = {kR50LightProducts, kR50Transition, kR50MiddleProducts,
+                                     kR50HeavyProducts, kR50Crude,      kR50Lubricating};
+
+int productsIndex(double rho)
 {
-    if (rho < 770.9)
-        return kR50LightProducts;
-    if (rho < 788)
-        return kR50Transition;
-    if (rho < 838.7)
-        return kR50MiddleProducts;
-    return kR50HeavyProducts;
+    return rho < 770.9 ? Light : rho < 788 ? Transition : rho < 838.7 ? Middle : Heavy;
 }
 
-R50Coefficients singleSet(ProductGroup group)
+int freeIndex(ProductGroup group, double rho)
 {
-    return group == ProductGroup::Crude ? kR50Crude : kR50Lubricating;
+    if (group != ProductGroup::Products)
+        return group == ProductGroup::Crude ? CrudeSet : LubricatingSet;
+    return productsIndex(rho);
 }
 
-// The temperature text in °C, converted from °F when asked.
-std::string celsiusText(std::string_view temperatureText, bool fahrenheit, MessageSink& sink)
+int boundedIndex(ProductGroup group, double rho)
+{
+    // outside the bounds nothing matches: the starting set stays
+    if (group == ProductGroup::Products && (rho < kR50ObservedMin || rho > kR50ObservedMax))
+        return Heavy;
+    return freeIndex(group, rho);
+}
+
+// The temperature text in °C: the text itself, or its conversion from °F
+// kept in `converted`.
+std::string_view celsiusText(std::string_view temperatureText, bool fahrenheit, std::string& converted,
+                             MessageSink& sink)
 {
     if (!fahrenheit)
-        return std::string(temperatureText);
-    return convertTemperature(temperatureText, TemperatureUnit::Fahrenheit, sink);
+        return temperatureText;
+    converted = convertTemperature(temperatureText, TemperatureUnit::Fahrenheit, sink);
+    return converted;
 }
 
 }  // namespace
 
 R50Coefficients r50BoundedSet(ProductGroup group, double rho)
 {
-    if (group != ProductGroup::Products)
-        return singleSet(group);
-    if (rho < kR50ObservedMin || rho > kR50ObservedMax)
-        return kR50HeavyProducts;  // nothing matches: the starting set stays
-    return productsSet(rho);
+    return kSets[boundedIndex(group, rho)];
 }
 
 R50Coefficients r50FreeSet(ProductGroup group, double rho)
 {
-    if (group != ProductGroup::Products)
-        return singleSet(group);
-    return productsSet(rho);
+    return kSets[freeIndex(group, rho)];
 }
 
 double r50Alpha(const R50Coefficients& set, double rho)
@@ -82,24 +89,70 @@ double r50Compressibility(double density15, double temperatureC)
 
 namespace {
 
-// One estimate observed / CTL(alpha(rho), t), with the checks that a
-// floating-point unit raising its exceptions would make: a division by zero,
-// an overflow or an invalid operation gives nothing.
-std::optional<double> estimate(const R50Coefficients& set, double rho, double observed, double temperatureC)
+// alpha(rho) of a set, leaving out the terms that are zero in it: for a
+// finite rho the same double as r50Alpha (0*rho + k0 is k0, x + 0 is x).
+static_assert(kR50Crude.k1 == 0 && kR50Crude.k2 == 0 && kR50MiddleProducts.k1 == 0 && kR50MiddleProducts.k2 == 0);
+static_assert(kR50Transition.k1 == 0 && kR50Lubricating.k0 == 0 && kR50Lubricating.k2 == 0);
+static_assert(kR50LightProducts.k2 == 0 && kR50HeavyProducts.k2 == 0);
+double alphaOf(int set, double rho)
 {
-    if (rho == 0)
-        return std::nullopt;
-    const double alpha = r50Alpha(set, rho);
-    if (!std::isfinite(alpha))
-        return std::nullopt;
-    const double ctl = r50Ctl(alpha, temperatureC);
-    if (!std::isfinite(ctl) || ctl == 0)
-        return std::nullopt;
-    const double m = observed / ctl;
-    if (!std::isfinite(m))
-        return std::nullopt;
-    return m;
+    const R50Coefficients& k = kSets[set];
+    const double rho2 = rho * rho;
+    switch (set) {
+    case CrudeSet:
+    case Middle:
+        return k.k0 / rho2;
+    case Transition:
+        return k.k0 / rho2 + k.k2;
+    case LubricatingSet:
+        return k.k1 * rho / rho2;
+    default:
+        return (k.k1 * rho + k.k0) / rho2;
+    }
 }
+
+// Re-selections of the set after the iteration has settled; sets that keep
+// alternating give up after these.
+constexpr int kMaxReselections = 4;
+
+// One reading at one temperature: observed / CTL(alpha(rho), t), the same
+// arithmetic as r50Ctl(r50Alpha(set, rho), t) with dt computed once.
+class Reduction {
+public:
+    Reduction(double observed, double temperatureC) : m_observed(observed), m_dt(temperatureC - 15) {}
+
+    double estimate(int set, double rho) const
+    {
+        const double alpha = alphaOf(set, rho);
+        return m_observed / std::exp(-alpha * m_dt * (1 + 0.8 * alpha * m_dt));
+    }
+
+    // Step 4 from `m` with the set fixed, counting rounds against the cap.
+    // False when an estimate leaves the finite numbers (a division by zero,
+    // an overflow) or the cap is reached.
+    bool settle(int set, double& m, int& rounds) const
+    {
+        double prev = m;
+        while (rounds < kR50MaxIterations) {
+            ++rounds;
+            m = estimate(set, m);
+            if (!usable(m))
+                return false;
+            if (std::fabs(m - prev) < kR50Tolerance)
+                return true;
+            prev = m;
+        }
+        return false;
+    }
+
+    // A reading of zero, an infinite alpha or CTL, and an overflow all end in
+    // an estimate that is zero or not finite.
+    static bool usable(double m) { return std::isfinite(m) && m != 0; }
+
+private:
+    double m_observed;
+    double m_dt;
+};
 
 }  // namespace
 
@@ -107,35 +160,61 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
 {
     if (iterations)
         *iterations = 0;
-    // step 3: the coefficient set and a first estimate
-    R50Coefficients set = r50BoundedSet(group, observed);
-    std::optional<double> m = estimate(set, observed, observed, temperatureC);
+    const Reduction reduction(observed, temperatureC);
+    // step 3: the coefficient set and a first estimate; for petroleum products
+    // two passes of free selection on the estimate, alpha still taken at the
+    // observed density (a pass that keeps the set keeps the estimate)
+    int set = boundedIndex(group, observed);
+    double m = reduction.estimate(set, observed);
+    if (observed == 0 || !Reduction::usable(m))
+        return std::nullopt;
     if (group == ProductGroup::Products) {
-        for (int pass = 0; pass < 2 && m; ++pass) {
-            set = r50FreeSet(group, *m);
-            // alpha is still taken at the observed density
-            m = estimate(set, observed, observed, temperatureC);
+        for (int pass = 0; pass < 2; ++pass) {
+            const int next = productsIndex(m);
+            if (next == set)
+                break;
+            set = next;
+            m = reduction.estimate(set, observed);
+            if (!Reduction::usable(m))
+                return std::nullopt;
         }
     }
-    if (!m)
-        return std::nullopt;
 
     // step 4: iterate with the set fixed
-    double prev = *m;
-    for (int round = 1; round <= kR50MaxIterations; ++round) {
-        m = estimate(set, *m, observed, temperatureC);
-        if (!m)
-            return std::nullopt;
-        if (std::fabs(*m - prev) < kR50Tolerance) {
-            if (iterations)
-                *iterations = round;
-            return m;
+    int rounds = 0;
+    const auto capped = [&] {
+        if (iterations && rounds >= kR50MaxIterations)
+            *iterations = kR50MaxIterations;
+        return std::nullopt;
+    };
+    if (!reduction.settle(set, m, rounds))
+        return capped();
+
+    // the set the result itself selects: where it is another, go on from
+    // the result with that set; where no set agrees with its own result,
+    // the first result stands
+    if (group == ProductGroup::Products) {
+        const double first = m;
+        const int firstRounds = rounds;
+        bool consistent = false;
+        for (int k = 0; k <= kMaxReselections; ++k) {
+            const int own = productsIndex(m);
+            if (own == set) {
+                consistent = true;
+                break;
+            }
+            if (k == kMaxReselections || !reduction.settle(own, m, rounds))
+                break;
+            set = own;
         }
-        prev = *m;
+        if (!consistent) {
+            m = first;
+            rounds = firstRounds;
+        }
     }
     if (iterations)
-        *iterations = kR50MaxIterations;
-    return std::nullopt;
+        *iterations = rounds;
+    return m;
 }
 
 double r50ActualDensityValue(double density15, double temperatureC, double pressureMPa, ProductGroup group)
@@ -151,7 +230,8 @@ Result<double> r50ReduceTo15(std::string_view densityText, std::string_view temp
                              ProductGroup group, bool fahrenheit, MessageSink& sink)
 {
     // step 1
-    const std::string celsius = celsiusText(temperatureText, fahrenheit, sink);
+    std::string converted;
+    const std::string_view celsius = celsiusText(temperatureText, fahrenheit, converted, sink);
     // step 2, not guarded
     std::optional<double> observed;
     std::optional<double> t;
@@ -183,7 +263,8 @@ Result<double> r50ActualDensity(std::string_view density15Text, std::string_view
                                 std::string_view pressureText, ProductGroup group, bool fahrenheit,
                                 MessageSink& sink)
 {
-    const std::string celsius = celsiusText(temperatureText, fahrenheit, sink);
+    std::string converted;
+    const std::string_view celsius = celsiusText(temperatureText, fahrenheit, converted, sink);
     const std::optional<double> density15 = parseNumber(density15Text);
     if (!density15)
         return Result<double>::failure(notANumber(density15Text));

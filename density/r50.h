@@ -57,7 +57,11 @@ double r50Compressibility(double density15, double temperatureC);
 
 // The numeric core of the reduction, temperature in °C and the glass factor
 // already applied: nothing when a step leaves the finite numbers or the
-// iteration reaches the cap. `iterations` receives the rounds of step 4.
+// iteration reaches the cap. A petroleum product's result lies in the
+// sub-range whose set produced it: where the settled result selects another
+// set, the iteration goes on from it with that set (at most four times; if
+// the sets alternate, the first result stands). `iterations` receives the
+// rounds of the iteration, those after a re-selection included.
 std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, ProductGroup group,
                                          int* iterations = nullptr);
 // The numeric core of the actual density (pressure in MPa, 0 for none); may

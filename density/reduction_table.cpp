@@ -197,14 +197,12 @@ Result<std::string> roundToHalfDegree(std::string_view typed)
     const auto invalid = [&] {
         return Result<std::string>::failure("'" + std::string(typed) + "' is not a valid temperature");
     };
-    // a number with an exponent is written out first: 1,55E1 is 15,5
+    // a number with an exponent is written out first: 1,55E1 is 15,5, 1E-6 is 0,000001
     if (text.find_first_of("eE") != std::string::npos) {
         const std::optional<double> value = parseNumber(text);
         if (!value)
             return invalid();
-        text = formatHandOver(*value);
-        if (text.find_first_of("eE") != std::string::npos)
-            return invalid();
+        text = formatPositional(*value);
     }
     const std::size_t at = text.find(separator);
     if (at == std::string::npos)
@@ -234,8 +232,7 @@ Result<std::string> roundToHalfDegree(std::string_view typed)
     const std::optional<double> integer = noWholePart ? std::optional<double>(0.0) : parseNumber(whole);
     if (!integer || !value)
         return invalid();
-    const long long i = static_cast<long long>(*integer);
-    return std::to_string(*value > 0 ? i + 1 : i - 1);
+    return formatPositional(std::trunc(*integer) + (*value > 0 ? 1 : -1));
 }
 
 }  // namespace density

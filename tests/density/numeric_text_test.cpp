@@ -1,7 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
 #include "density/numeric_text.h"
 #include "support/case_name.h"
+#include "density/reduction_table.h"
 
 using density::ScopedDecimalSeparator;
 
@@ -74,11 +83,32 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{',', 0.4L, 0, "0"}, FormatCase{',', 1234567.0L, 3, "1234567,000"},
                       FormatCase{'.', 860.5897L, 1, "860.6"}, FormatCase{',', 0.00049L, 3, "0,000"},
                       FormatCase{',', 0.0005L, 3, "0,001"}, FormatCase{',', 123456789012345678.0L, 1,
-                                                                         "123456789012345678,0"},
-                      FormatCase{',', 0, 3, "0,000"}),
+                                                                         "123456789012345680,0"},
+                      FormatCase{',', 0, 3, "0,000"}, FormatCase{',', 757.15L, 1, "757,2"},
+                      // no halves invented on values just below one
+                      FormatCase{',', 1098673.5914999961L, 3, "1098673,591"},
+                      FormatCase{',', 9366224.530499998L, 3, "9366224,530"},
+                      FormatCase{',', 1.5e15L, 3, "1500000000000000,000"}),
     [](const ::testing::TestParamInfo<FormatFixed::ParamType>& i) {
         return testnames::caseName(i.index, i.param.text);
     });
+
+// The C library's locale (set by Qt from LANG) must not reach number text.
+TEST(NumberText, IgnoresTheCLibraryLocale)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "ru_RU.UTF-8"), nullptr) << "the ru_RU.UTF-8 locale is missing";
+    ScopedDecimalSeparator sep(',');
+    const std::optional<std::string> mass = density::formatFixed(1.5e15L, 3);
+    const std::optional<std::string> fahrenheit = density::formatFixed(1e15L * 1.8L + 32, 1);
+    const std::string handOver = density::formatHandOver(1234.5);
+    const std::optional<double> parsed = density::parseNumber("1234,5");
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(mass.value_or(""), "1500000000000000,000");
+    EXPECT_EQ(fahrenheit.value_or(""), "1800000000000032,0");
+    EXPECT_EQ(handOver, "1234,5");
+    EXPECT_EQ(parsed.value_or(0), 1234.5);
+}
 
 TEST(FormatFixedLimits, RefusesWhatFixedPointCannotHold)
 {
@@ -115,6 +145,60 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandOver,
     [](const ::testing::TestParamInfo<HandOver::ParamType>& i) {
         return testnames::caseName(i.index, i.param.text);
     });
+
+// Every finite double's hand-over text reads back as a finite number close
+// to it: the extremes, then random bit patterns.
+TEST(HandOverRoundTrip, EveryFiniteDoubleReadsBack)
+{
+    std::vector<double> values = {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308,
+                                  DBL_MIN, -DBL_MIN, std::numeric_limits<double>::denorm_min(), 1e-320};
+    std::mt19937_64 random(10);
+    while (values.size() < 20000) {
+        std::uint64_t bits = random();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v))
+            values.push_back(v);
+    }
+    for (const char separator : {',', '.'}) {
+        ScopedDecimalSeparator sep(separator);
+        for (const double v : values) {
+            const std::string s = density::formatHandOver(v);
+            const std::optional<double> back = density::parseNumber(s);
+            ASSERT_TRUE(back.has_value()) << s;
+            ASSERT_LE(std::fabs(*back - v), std::max(std::fabs(v) * 1e-14, 1e-323)) << s;
+        }
+    }
+}
+
+struct GridCase {
+    const char* text;
+    const char* same;  // a text that must give the same grid temperature
+    const char* grid;
+};
+
+class HalfDegreeGrid : public ::testing::TestWithParam<GridCase> {};
+
+// Exponent forms round like their plain forms; magnitudes beyond any
+// integer type still step to the next whole degree.
+TEST_P(HalfDegreeGrid, ExponentsAndHugeMagnitudes)
+{
+    ScopedDecimalSeparator sep(',');
+    const density::Result<std::string> r = density::roundToHalfDegree(GetParam().text);
+    const density::Result<std::string> plain = density::roundToHalfDegree(GetParam().same);
+    ASSERT_TRUE(r.ok()) << r.error();
+    ASSERT_TRUE(plain.ok()) << plain.error();
+    EXPECT_EQ(*r, GetParam().grid);
+    EXPECT_EQ(*plain, GetParam().grid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HalfDegreeGrid,
+    ::testing::Values(GridCase{"1e-6", "0,000001", "0,0"}, GridCase{"-1E-6", "-0,000001", "-0,0"},
+                      GridCase{"3,5e-1", "0,35", "0,5"}, GridCase{"9,9E-1", "0,99", "1"},
+                      GridCase{"1E20", "100000000000000000000", "100000000000000000000"},
+                      GridCase{"99999999999999999999,9", "1E20", "100000000000000000000"},
+                      GridCase{"-99999999999999999999,9", "-1E20", "-100000000000000000000"}));
 
 TEST(ReadField, EmptyThenNotANumberThenNumber)
 {

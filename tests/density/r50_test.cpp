@@ -48,6 +48,39 @@ TEST_F(R50, ReduceTo15WorkedValues)
     EXPECT_TRUE(m_sink.texts.empty());
 }
 
+// Independently computed values of the sets no worked value reaches: middle
+// products, transition (the slow swing), and the actual density of both.
+TEST_F(R50, MiddleAndTransitionSets)
+{
+    EXPECT_NEAR(reduce("800", "30", false, Products), 811.0396085, 5e-7);
+    int rounds = 0;
+    const std::optional<double> slow = density::r50ReduceTo15Value(695.5, 100, Products, &rounds);
+    ASSERT_TRUE(slow.has_value());
+    EXPECT_NEAR(*slow, 771.9629039, 5e-7);
+    EXPECT_EQ(rounds, 81);
+    EXPECT_NEAR(actual("800", "30", "0", Products), 788.8071095, 5e-7);
+    EXPECT_NEAR(actual("780", "30", "0", Products), 767.7007162, 5e-7);
+}
+
+// The result lies in the sub-range whose coefficients produced it, even when
+// the first passes chose another.
+TEST_F(R50, ResultKeepsToItsOwnSubRange)
+{
+    struct Case {
+        double observed;
+        double t;
+        double expected;
+    };
+    for (const Case& c : {Case{700.0, 95, 771.9}, Case{702.2241, 89.98, 770.3}}) {
+        const std::optional<double> m = density::r50ReduceTo15Value(c.observed, c.t, Products);
+        ASSERT_TRUE(m.has_value());
+        EXPECT_NEAR(*m, c.expected, 0.05) << c.observed;
+        // one more round with the result's own set stays put
+        const density::R50Coefficients own = density::r50FreeSet(Products, *m);
+        EXPECT_NEAR(c.observed / density::r50Ctl(density::r50Alpha(own, *m), c.t), *m, 0.01);
+    }
+}
+
 TEST_F(R50, ActualDensityWorkedValues)
 {
     EXPECT_NEAR(actual("850,0", "30", "0", Products), 839.3690, 5e-5);

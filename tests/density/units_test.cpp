@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{P, "1", 1, 3, "10,20"}, ConversionCase{P, "10", 3, 1, "0,98"},
                       ConversionCase{P, "25", 2, 1, "2,50"}, ConversionCase{P, "1", 2, 3, "1,02"},
                       ConversionCase{P, "100", 4, 2, "6,8948"}, ConversionCase{P, "100", 4, 3, "7,0307"},
-                      ConversionCase{P, "10,34", 1, 1, "10,34"}, ConversionCase{P, "1", 1, 2, "10,00"}),
+                      ConversionCase{P, "10,34", 1, 1, "10,34"}, ConversionCase{P, "1", 1, 2, "10,00"},
+                      ConversionCase{P, "5", 2, 4, "72,52"}, ConversionCase{P, "5", 3, 4, "71,12"}),
     [](const ::testing::TestParamInfo<Conversions::ParamType>& i) {
         return testnames::caseName(i.index, i.param.in, i.param.from, "to", i.param.to);
     });
