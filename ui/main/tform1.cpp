@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -140,23 +139,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormShow()
 {
-    const int storedLanguage = LoadSettings();
-    keepOnScreen();
-    m_language->start(storedLanguage);
+    m_language->start(LoadSettings());
     EnablePressureEdit();
     RestoreUnitCaptions();
     LoadReductionTable();
-}
-
-// The whole window, title bar included, on the screen's free area: a stored
-// or initial position may lie partly off a smaller screen.
-void TForm1::keepOnScreen()
-{
-    const QRect free = screen()->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int left = std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() + 1 - frame.width()));
-    const int top = std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height()));
-    move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
 void TForm1::FormClose()

@@ -82,7 +82,6 @@ private:
     void bindIndicators();
     void connectMenu();
     void fixSize();
-    void keepOnScreen();
 
     // Unit indicators
     void connectUnitIndicators();
