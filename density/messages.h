@@ -60,9 +60,12 @@ enum class MsgKey {
     // Added to the catalogue: mass to volume with no table row for the
     // temperature (nothing to divide by).
     MsgNoTableRow,
+    // Added: a table file that is there but cannot be read, or is too large.
+    MsgFileUnreadableSuffix,
+    MsgFileTooLargeSuffix,
 };
 
-constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgNoTableRow) + 1;
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgFileTooLargeSuffix) + 1;
 
 // A message is a run of pieces: catalogue entries and literal text (a file
 // name, a range suffix), joined with nothing between them.
