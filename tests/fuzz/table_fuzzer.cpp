@@ -1,0 +1,16 @@
+// libFuzzer entry point; the properties live in the harness.
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "harnesses.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string failure = fuzz::tableReader(data, size);
+    if (!failure.empty()) {
+        std::fprintf(stderr, "%s\n", failure.c_str());
+        std::abort();
+    }
+    return 0;
+}
