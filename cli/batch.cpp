@@ -268,13 +268,14 @@ constexpr std::size_t kKeptLineCapacity = 64 * 1024;
 // false when the input could not be read.
 bool readChunk(std::istream& in, Chunk& chunk, std::size_t columns)
 {
-    if (chunk.lines.size() < kChunkLines) {
-        chunk.lines.resize(kChunkLines);
-        chunk.tooLong.resize(kChunkLines);
-    }
     chunk.count = 0;
     std::size_t bytes = 0;
     while (chunk.count < kChunkLines && bytes < kChunkBytes) {
+        // slots grow as lines come, so a short input holds little
+        if (chunk.count == chunk.lines.size()) {
+            chunk.lines.emplace_back();
+            chunk.tooLong.push_back(0);
+        }
         std::string& line = chunk.lines[chunk.count];
         if (line.capacity() > kKeptLineCapacity)
             std::string().swap(line);

@@ -1,4 +1,5 @@
-// libFuzzer entry point; the properties live in the harness.
+// libFuzzer entry point of one harness (VANTOREL_FUZZ_HARNESS, set per
+// program); the properties live in the harness.
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string failure = fuzz::tableReader(data, size);
+    const std::string failure = fuzz::VANTOREL_FUZZ_HARNESS(data, size);
     if (!failure.empty()) {
         std::fprintf(stderr, "%s\n", failure.c_str());
         std::abort();
