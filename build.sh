@@ -55,7 +55,7 @@ case "${1:-}" in
     build_clang build-sanitize -DVANTOREL_SANITIZE=ON
     cmake --build build-sanitize --parallel "$(nproc)" -- --no-print-directory >/dev/null
     cd build-sanitize
-    ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
       QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
     ;;
   fuzz)
@@ -67,12 +67,15 @@ case "${1:-}" in
     cmake --build build-fuzz --parallel "$(nproc)" --target "${fuzzers[@]/#/fuzz_}" -- --no-print-directory >/dev/null
     # new inputs go to build-fuzz/corpus; a finding is written to build-fuzz/findings
     # and belongs in tests/fuzz/regressions once it is mended
+    found=0
     for name in "${fuzzers[@]}"; do
       mkdir -p "build-fuzz/corpus/$name" build-fuzz/findings
       echo "fuzz_$name: $seconds s"
       "build-fuzz/bin/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/findings/$name-" "build-fuzz/corpus/$name" "tests/fuzz/regressions/$name"
+        -artifact_prefix="build-fuzz/findings/$name-" "build-fuzz/corpus/$name" "tests/fuzz/regressions/$name" ||
+        found=1
     done
+    exit $found
     ;;
   *)
     echo "usage: $0 run|test|sanitize|fuzz [SECONDS]" >&2

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <vector>
 
 #include "harnesses.h"
@@ -18,6 +19,11 @@ struct Harness {
     const char* folder;
     std::string (*run)(const std::uint8_t*, std::size_t);
 };
+
+void PrintTo(const Harness& harness, std::ostream* out)
+{
+    *out << harness.folder;
+}
 
 class FuzzRegressions : public ::testing::TestWithParam<Harness> {};
 
