@@ -29,8 +29,9 @@ void stripLineEnd(std::string& line)
 enum class LineRead { Line, TooLong, End, Failed };
 
 // Reads one line without its break. Of a line longer than kMaxBatchLineBytes
-// nothing is kept; the rest of it is read and dropped.
-LineRead readLine(std::istream& in, std::string& line)
+// nothing is kept; the rest of it is read and dropped, or left unread when
+// the caller stops there.
+LineRead readLine(std::istream& in, std::string& line, bool skipOverlong = true)
 {
     line.clear();
     bool any = false;
@@ -49,6 +50,8 @@ LineRead readLine(std::istream& in, std::string& line)
         if (!tooLong && line.size() + chars > kMaxBatchLineBytes) {
             tooLong = true;
             std::string().swap(line);
+            if (!skipOverlong)
+                return LineRead::TooLong;
         }
         if (!tooLong)
             line.append(block, chars);
@@ -316,7 +319,7 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
     std::string line;
     // the header: the first line that is not empty
     LineRead r = LineRead::End;
-    while ((r = readLine(in, line)) == LineRead::Line) {
+    while ((r = readLine(in, line, false)) == LineRead::Line) {
         stripLineEnd(line);
         if (!line.empty())
             break;

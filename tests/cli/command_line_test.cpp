@@ -233,6 +233,10 @@ TEST_F(CommandLine, AnOverlongBatchLineIsThatLinesError)
     EXPECT_EQ(r.out, head + ";;;;;;;;;;;the line is longer than 1048576 bytes\n" + quoted +
                          ";;;;;;;;;;;\"unknown subcommand 'reduce15;" + std::string(31, 'x') + "...'\"\n" +
                          "reduce15;850;30;;;860,3;;;;;;\n");
+    // an endless header is refused once it passes the limit
+    const Ran endless = run("batch /dev/zero");
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_EQ(endless.err, "vantorel-calc: the header line is longer than 1048576 bytes\n");
 }
 
 TEST_F(CommandLine, LostOutputIsAFailure)
