@@ -89,6 +89,9 @@ const Entry kEntries[] = {
     {MsgKey::MsgNoTableRow, "В таблице ГОСТ 3900-85 нет строки для этой температуры",
      "The GOST 3900-85 table has no row for this temperature"},
     {MsgKey::MsgSettingsNotSaved, "Не удалось сохранить настройки в файл ", "Could not save the settings to the file "},
+    {MsgKey::MsgFileUnreadableSuffix, " не удаётся прочитать: ", " cannot be read: "},
+    {MsgKey::MsgFileTooLargeSuffix, " слишком велик: таблица не бывает больше 4 МБ",
+     " is too large: a reduction table is never over 4 MB"},
 };
 
 static_assert(sizeof kEntries / sizeof kEntries[0] == density::kMsgKeyCount, "every key has its texts");

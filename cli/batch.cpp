@@ -26,7 +26,65 @@ void stripLineEnd(std::string& line)
         line.pop_back();
 }
 
+enum class LineRead { Line, TooLong, End, Failed };
+
+// Reads one line without its break. Of a line longer than kMaxBatchLineBytes
+// nothing is kept; the rest of it is read and dropped, or left unread when
+// the caller stops there.
+LineRead readLine(std::istream& in, std::string& line, bool skipOverlong = true)
+{
+    line.clear();
+    bool any = false;
+    bool tooLong = false;
+    char block[8192];
+    while (true) {
+        in.getline(block, sizeof block);
+        if (in.bad())
+            return LineRead::Failed;
+        const std::size_t n = static_cast<std::size_t>(in.gcount());
+        if (in.fail() && in.eof())  // nothing more
+            return !any ? LineRead::End : tooLong ? LineRead::TooLong : LineRead::Line;
+        any = true;
+        const bool blockFull = in.fail();  // the line goes on
+        const std::size_t chars = !blockFull && !in.eof() ? n - 1 : n;  // without the break
+        if (!tooLong && line.size() + chars > kMaxBatchLineBytes) {
+            tooLong = true;
+            std::string().swap(line);
+            if (!skipOverlong)
+                return LineRead::TooLong;
+        }
+        if (!tooLong)
+            line.append(block, chars);
+        if (!blockFull)
+            return tooLong ? LineRead::TooLong : LineRead::Line;
+        in.clear();
+    }
+}
+
+// The first byte at or before `max` that starts a UTF-8 character.
+std::size_t cutAt(std::string_view text, std::size_t max)
+{
+    if (text.size() <= max)
+        return text.size();
+    std::size_t cut = max;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return cut;
+}
+
 }  // namespace
+
+std::string quotedField(std::string_view field)
+{
+    const std::size_t cut = cutAt(field, kQuotedPrefixBytes);
+    return "'" + std::string(field.substr(0, cut)) + (cut < field.size() ? "...'" : "'");
+}
+
+std::string shortMessage(std::string_view message)
+{
+    const std::size_t cut = cutAt(message, kMaxMessageBytes);
+    return std::string(message.substr(0, cut)) + (cut < message.size() ? "..." : "");
+}
 
 void splitCsv(const std::string& line, char delimiter, std::vector<std::string>& fields)
 {
@@ -96,8 +154,8 @@ public:
     {
     }
 
-    // Appends the output line of one input line; true when the line failed.
-    bool process(const std::string& line, std::string& out)
+    // Appends the output line of one input line; returns its status.
+    int process(const std::string& line, std::string& out)
     {
         splitCsv(line, m_delimiter, m_fields);
         m_message.clear();
@@ -110,7 +168,7 @@ public:
                         std::to_string(m_inputColumns);
         } else if (!command) {
             m_outcome.status = kStatusUsage;
-            m_message = "unknown subcommand '" + m_fields[0] + "'";
+            m_message = "unknown subcommand " + quotedField(m_fields[0]);
         } else {
             const std::size_t needed = command->arguments.size();
             bool extra = false;
@@ -133,7 +191,7 @@ public:
                 for (const std::string& m : m_outcome.messages) {
                     if (!m_message.empty())
                         m_message += " / ";
-                    m_message += m;
+                    m_message += shortMessage(m);
                 }
             }
         }
@@ -156,7 +214,15 @@ public:
         }
         appendCsvField(out, m_message, m_delimiter);
         out.push_back('\n');
-        return m_outcome.status != kStatusOk;
+        return m_outcome.status;
+    }
+
+    // The output line of a line too long to read: empty columns and the error.
+    int tooLong(std::string& out)
+    {
+        out.append(m_inputColumns + m_names.size(), m_delimiter);
+        out += "the line is longer than " + std::to_string(kMaxBatchLineBytes) + " bytes\n";
+        return kStatusUsage;
     }
 
 private:
@@ -175,33 +241,60 @@ private:
 // A run of input lines and the output they give.
 struct Chunk {
     std::vector<std::string> lines;
+    std::vector<char> tooLong;
     std::size_t count = 0;
     std::string out;
     long long failed = 0;
+    int worst = 0;
 
     void process(LineProcessor& processor)
     {
         out.clear();
         failed = 0;
-        for (std::size_t k = 0; k < count; ++k)
-            failed += processor.process(lines[k], out) ? 1 : 0;
+        worst = 0;
+        for (std::size_t k = 0; k < count; ++k) {
+            const int status = tooLong[k] ? processor.tooLong(out) : processor.process(lines[k], out);
+            failed += status != kStatusOk ? 1 : 0;
+            worst = std::max(worst, status);
+        }
     }
 };
 
 constexpr std::size_t kChunkLines = 4096;
+// A chunk also ends when its lines, counted at least one byte per output
+// column, reach this; so memory stays flat whatever the lines hold.
+constexpr std::size_t kChunkBytes = std::size_t(2) << 20;
+// A line slot that held a long line gives its memory back.
+constexpr std::size_t kKeptLineCapacity = 64 * 1024;
 
-// Reads up to kChunkLines calculation lines (empty lines skipped).
-bool readChunk(std::istream& in, Chunk& chunk)
+// Reads calculation lines (empty lines skipped) up to the chunk's limits;
+// false when the input could not be read.
+bool readChunk(std::istream& in, Chunk& chunk, std::size_t columns)
 {
-    if (chunk.lines.size() < kChunkLines)
-        chunk.lines.resize(kChunkLines);
     chunk.count = 0;
-    while (chunk.count < kChunkLines && std::getline(in, chunk.lines[chunk.count])) {
-        stripLineEnd(chunk.lines[chunk.count]);
-        if (!chunk.lines[chunk.count].empty())
-            ++chunk.count;
+    std::size_t bytes = 0;
+    while (chunk.count < kChunkLines && bytes < kChunkBytes) {
+        // slots grow as lines come, so a short input holds little
+        if (chunk.count == chunk.lines.size()) {
+            chunk.lines.emplace_back();
+            chunk.tooLong.push_back(0);
+        }
+        std::string& line = chunk.lines[chunk.count];
+        if (line.capacity() > kKeptLineCapacity)
+            std::string().swap(line);
+        const LineRead r = readLine(in, line);
+        if (r == LineRead::Failed)
+            return false;
+        if (r == LineRead::End)
+            break;
+        stripLineEnd(line);
+        if (r == LineRead::Line && line.empty())
+            continue;
+        chunk.tooLong[chunk.count] = r == LineRead::TooLong;
+        bytes += line.size() + columns + 64;
+        ++chunk.count;
     }
-    return chunk.count > 0;
+    return true;
 }
 
 }  // namespace
@@ -215,24 +308,35 @@ int batchThreads()
 bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const Options& options,
               BatchSummary& summary, std::string& error, int threads)
 {
+    const auto stop = [&](BatchSummary::Stop why, std::string reason) {
+        summary.stop = why;
+        error = std::move(reason);
+        return false;
+    };
+    const auto readFailed = [&] { return stop(BatchSummary::Stop::Input, "the input could not be read to its end"); };
+    const auto writeFailed = [&] { return stop(BatchSummary::Stop::Output, "the output could not be written"); };
+
     std::string line;
     // the header: the first line that is not empty
-    while (std::getline(in, line)) {
+    LineRead r = LineRead::End;
+    while ((r = readLine(in, line, false)) == LineRead::Line) {
         stripLineEnd(line);
         if (!line.empty())
             break;
     }
-    if (line.empty()) {
-        error = "the batch input has no header line";
-        return false;
-    }
+    if (r == LineRead::Failed)
+        return readFailed();
+    if (r == LineRead::TooLong)
+        return stop(BatchSummary::Stop::Header,
+                    "the header line is longer than " + std::to_string(kMaxBatchLineBytes) + " bytes");
+    if (line.empty())
+        return stop(BatchSummary::Stop::Header, "the batch input has no header line");
     const char delimiter = line.find(';') != std::string::npos ? ';' : ',';
     std::vector<std::string> header;
     splitCsv(line, delimiter, header);
-    if (!isCommandHeader(header[0])) {
-        error = "the header line must start with the column \"command\"; read: " + line;
-        return false;
-    }
+    if (!isCommandHeader(header[0]))
+        return stop(BatchSummary::Stop::Header,
+                    "the header line must start with the column \"command\"; read: " + quotedField(line));
     const std::size_t inputColumns = header.size();
 
     std::string head;
@@ -245,7 +349,8 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
         head.push_back(delimiter);
     }
     head += "error\n";
-    out.write(head.data(), static_cast<std::streamsize>(head.size()));
+    if (!out.write(head.data(), static_cast<std::streamsize>(head.size())))
+        return writeFailed();
 
     // the table is read before the threads start, which then only read it
     calculator.prepare();
@@ -259,25 +364,36 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
     for (std::size_t w = 0; w < workers; ++w)
         processors.emplace_back(calculator, options, delimiter, inputColumns);
     std::vector<std::thread> pool;
+    bool readOk = true;
     bool more = true;
     while (more) {
         std::size_t filled = 0;
-        while (filled < workers && (more = readChunk(in, chunks[filled])))
-            ++filled;
+        while (more && filled < workers) {
+            readOk = readChunk(in, chunks[filled], inputColumns);
+            more = readOk && chunks[filled].count > 0;
+            if (chunks[filled].count > 0)
+                ++filled;
+        }
+        if (filled == 0)
+            break;
         pool.clear();
         for (std::size_t w = 1; w < filled; ++w)
             pool.emplace_back([&chunks, &processors, w] { chunks[w].process(processors[w]); });
-        if (filled > 0)
-            chunks[0].process(processors[0]);
+        chunks[0].process(processors[0]);
         for (std::thread& t : pool)
             t.join();
         for (std::size_t w = 0; w < filled; ++w) {
             summary.lines += static_cast<long long>(chunks[w].count);
             summary.failed += chunks[w].failed;
-            out.write(chunks[w].out.data(), static_cast<std::streamsize>(chunks[w].out.size()));
+            summary.worstStatus = std::max(summary.worstStatus, chunks[w].worst);
+            if (!out.write(chunks[w].out.data(), static_cast<std::streamsize>(chunks[w].out.size())))
+                return writeFailed();
         }
     }
-    out.flush();
+    if (!out.flush())
+        return writeFailed();
+    if (!readOk)
+        return readFailed();
     return true;
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 #include "app/catalogue.h"
 #include "calc/calculators.h"
@@ -353,20 +351,14 @@ bool Calculator::loadTable(Outcome& outcome)
 {
     if (!m_tried) {
         m_tried = true;
-        std::ifstream in(m_tableFile, std::ios::binary);
-        if (in) {
-            const std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            m_table = density::ReductionTable::fromText(contents);
-            m_loaded = true;
-        }
+        m_tableRead = density::readReductionTableFile(m_tableFile, m_table);
+        m_loaded = m_tableRead.read();
     }
     if (m_loaded)
         return true;
     // named without its folder, as every missing file is
-    const std::size_t slash = m_tableFile.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? m_tableFile : m_tableFile.substr(slash + 1);
     CollectingSink sink(outcome.messages);
-    sink.show(Message(MsgKey::MsgFilePrefix).then(name).then(MsgKey::MsgFileNotFoundSuffix));
+    sink.show(density::tableFileMessage(m_tableFile, m_tableRead));
     outcome.status = kStatusCalcFailed;
     return false;
 }

@@ -82,7 +82,7 @@ public:
     // calculator (runs on several threads at once).
     void prepare();
 
-    // Reads the table now; false (with the missing-file message) when it
+    // Reads the table now; false (with the message saying why) when it
     // cannot be read.
     bool loadTable(Outcome& outcome);
     const density::ReductionTable& table() const { return m_table; }
@@ -90,6 +90,7 @@ public:
 private:
     std::string m_tableFile;
     density::ReductionTable m_table;
+    density::TableFileOutcome m_tableRead;
     bool m_tried = false;
     bool m_loaded = false;
 };

@@ -2,11 +2,18 @@
 
 #include <QLocale>
 #include <QString>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <streambuf>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/catalogue.h"
@@ -21,6 +28,78 @@
 namespace {
 
 const char* const kProgram = "vantorel-calc";
+// A write to standard output failed: nothing more is written.
+const int kStatusWriteFailed = 4;
+
+// Standard output with every write checked: the first failed write is kept
+// with the system's reason and the stream goes bad from then on.
+class CheckedOutput : public std::streambuf {
+public:
+    CheckedOutput() { setp(m_buffer, m_buffer + sizeof m_buffer); }
+    bool failed() const { return !m_failure.empty(); }
+    const std::string& failure() const { return m_failure; }
+
+protected:
+    int overflow(int c) override
+    {
+        if (!drain())
+            return traits_type::eof();
+        if (c != traits_type::eof()) {
+            *pptr() = static_cast<char>(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        if (n <= epptr() - pptr()) {
+            std::copy(s, s + n, pptr());
+            pbump(static_cast<int>(n));
+            return n;
+        }
+        return drain() && writeAll(s, static_cast<std::size_t>(n)) ? n : 0;
+    }
+    int sync() override { return drain() ? 0 : -1; }
+
+private:
+    bool drain()
+    {
+        const bool ok = writeAll(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+        return ok;
+    }
+    bool writeAll(const char* data, std::size_t size)
+    {
+        while (size > 0 && !failed()) {
+            const ssize_t n = ::write(STDOUT_FILENO, data, size);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                m_failure = std::generic_category().message(n < 0 ? errno : EIO);
+                break;
+            }
+            data += n;
+            size -= static_cast<std::size_t>(n);
+        }
+        return !failed();
+    }
+
+    char m_buffer[65536];
+    std::string m_failure;
+};
+
+CheckedOutput g_outputBuffer;
+std::ostream g_out(&g_outputBuffer);
+
+// The status to leave with once everything is written, or the write failure.
+int finish(int status)
+{
+    g_out.flush();
+    if (!g_outputBuffer.failed())
+        return status;
+    std::cerr << kProgram << ": cannot write the output: " << g_outputBuffer.failure() << '\n';
+    return kStatusWriteFailed;
+}
 
 const char* const kOptionsHelp =
     "Options:\n"
@@ -34,17 +113,19 @@ const char* const kOptionsHelp =
     "  --decimal ,|.            the decimal separator, in and out (default: the locale's)\n"
     "  --table FILE             the reduction table (default: tablegost3900.txt beside the program)\n"
     "  --threads N              batch: lines computed on N threads (default: one per core)\n"
+    "  --strict                 batch: exit with the highest status of a failed line\n"
     "  --help                   this text, or a subcommand's with SUBCOMMAND --help\n"
     "  --version                the version\n";
 
 const char* const kStatusHelp =
     "Each result is printed as NAME<TAB>VALUE, one per line; messages go to standard error.\n"
     "Exit status: 0 done, 1 wrong command line, 2 an input failed a check,\n"
-    "3 out of the table or a calculation failure.\n";
+    "3 out of the table, an unreadable table or a calculation failure,\n"
+    "4 the output could not be written.\n";
 
 void printHelp()
 {
-    std::cout << "Usage: " << kProgram << " [OPTIONS] SUBCOMMAND ARGUMENTS...\n\n"
+    g_out << "Usage: " << kProgram << " [OPTIONS] SUBCOMMAND ARGUMENTS...\n\n"
               << "Density and quantity of crude oil and petroleum products (GOST 3900-85,\n"
               << "GOST R 50.2.076-2010, API gravity), as the calculators of the Vantorel window.\n\n"
               << "Subcommands:\n";
@@ -52,41 +133,54 @@ void printHelp()
         std::string line = "  " + std::string(c.name);
         for (const char* a : c.arguments)
             line += std::string(" ") + a;
-        std::cout << line << "\n      " << c.summary << "\n";
+        g_out << line << "\n      " << c.summary << "\n";
     }
-    std::cout << "  batch [FILE|-]\n      one calculation per CSV line (see the README), CSV out\n\n"
+    g_out << "  batch [FILE|-]\n      one calculation per CSV line (see the README), CSV out\n\n"
               << kOptionsHelp << "\n"
               << kStatusHelp;
 }
 
 void printCommandHelp(const cli::Command& c)
 {
-    std::cout << "Usage: " << kProgram << " [OPTIONS] " << c.name;
+    g_out << "Usage: " << kProgram << " [OPTIONS] " << c.name;
     for (const char* a : c.arguments)
-        std::cout << ' ' << a;
-    std::cout << "\n\n" << c.summary << ".\nResults:";
+        g_out << ' ' << a;
+    g_out << "\n\n" << c.summary << ".\nResults:";
     for (const char* r : c.results)
-        std::cout << ' ' << r;
-    std::cout << "\n\n" << kOptionsHelp << "\n" << kStatusHelp;
+        g_out << ' ' << r;
+    g_out << "\n\n" << kOptionsHelp << "\n" << kStatusHelp;
 }
 
 void printBatchHelp()
 {
-    std::cout << "Usage: " << kProgram << " [OPTIONS] batch [FILE|-]\n\n"
-              << "Reads CSV (from FILE, or standard input for - or nothing): a header line\n"
+    g_out << "Usage: " << kProgram << " [OPTIONS] batch [FILE|-]\n\n"
+          << "Reads CSV (from FILE, or standard input for - or nothing): a header line\n"
               << "\"command,arg1,arg2,arg3\", then one subcommand and its arguments per line.\n"
-              << "The delimiter is ';' when the header holds one, ',' otherwise; quote a field\n"
-              << "that holds the delimiter. Writes CSV: the input columns, the result columns\n";
+          << "The delimiter is ';' when the header holds one, ',' otherwise; quote a field\n"
+          << "that holds the delimiter. Writes CSV: the input columns, the result columns\n";
     for (const std::string& r : cli::allResultNames())
-        std::cout << ' ' << r;
-    std::cout << "\nand error. A failed line gets its message in error and the run goes on.\n"
-              << "The options apply to every line. Exit status 0 when the input was read, 1 when not.\n";
+        g_out << ' ' << r;
+    g_out << "\nand error. A failed line gets its message in error and the run goes on;\n"
+          << "standard error then says how many lines failed. The options apply to every\n"
+          << "line. Exit status 0 when the input was read (with --strict, the highest status\n"
+          << "of a failed line), 1 when not, 4 when the output could not be written.\n";
 }
 
 int usage(const std::string& what)
 {
     std::cerr << kProgram << ": " << what << "\nTry '" << kProgram << " --help'.\n";
     return cli::kStatusUsage;
+}
+
+// A whole token of digits, nothing before or after it.
+std::optional<int> wholeNumber(const std::string& text)
+{
+    int n = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, ec] = std::from_chars(text.data(), end, n);
+    if (ec != std::errc() || at != end)
+        return std::nullopt;
+    return n;
 }
 
 char localeDecimalSeparator()
@@ -113,6 +207,7 @@ int main(int argc, char** argv)
     char decimal = 0;
     std::string tableFile;
     bool help = false;
+    bool strict = false;
     int threads = cli::batchThreads();
     std::vector<std::string> positional;
 
@@ -152,8 +247,10 @@ int main(int argc, char** argv)
         } else if (name == "--version") {
             if (inlineValue)
                 return usage("--version takes no value");
-            std::cout << kProgram << ' ' << VANTOREL_VERSION << '\n';
-            return cli::kStatusOk;
+            g_out << kProgram << ' ' << VANTOREL_VERSION << '\n';
+            return finish(cli::kStatusOk);
+        } else if (name == "--strict") {
+            ok = flag(strict);
         } else if (name == "--fahrenheit") {
             bool f = false;
             ok = flag(f);
@@ -200,12 +297,7 @@ int main(int argc, char** argv)
             decimal = (*v)[0];
         } else if (name == "--threads") {
             const auto v = value();
-            int n = 0;
-            try {
-                n = v ? std::stoi(*v) : 0;
-            } catch (const std::exception&) {
-                n = 0;
-            }
+            const int n = v ? wholeNumber(*v).value_or(0) : 0;
             if (n < 1 || n > 64)
                 return usage("--threads takes a number from 1 to 64");
             threads = n;
@@ -215,7 +307,7 @@ int main(int argc, char** argv)
                 return usage("--table takes a file");
             tableFile = *v;
         } else {
-            return usage("unknown option " + name);
+            return usage("unknown option " + cli::quotedField(name));
         }
         if (!ok)
             return usage(name + " takes no value");
@@ -229,7 +321,7 @@ int main(int argc, char** argv)
     if (positional.empty()) {
         if (help) {
             printHelp();
-            return cli::kStatusOk;
+            return finish(cli::kStatusOk);
         }
         return usage("a subcommand is needed");
     }
@@ -240,7 +332,7 @@ int main(int argc, char** argv)
     if (command == "batch") {
         if (help) {
             printBatchHelp();
-            return cli::kStatusOk;
+            return finish(cli::kStatusOk);
         }
         if (arguments.size() > 1)
             return usage("batch takes one file at most");
@@ -248,28 +340,38 @@ int main(int argc, char** argv)
         std::string error;
         bool ok = false;
         if (arguments.empty() || arguments[0] == "-") {
-            ok = cli::runBatch(std::cin, std::cout, calculator, options, summary, error, threads);
+            ok = cli::runBatch(std::cin, g_out, calculator, options, summary, error, threads);
         } else {
-            std::ifstream in(arguments[0], std::ios::binary);
-            if (!in) {
-                std::cerr << kProgram << ": cannot read " << arguments[0] << '\n';
+            std::error_code ec;
+            errno = 0;
+            std::ifstream in;
+            if (!std::filesystem::is_directory(arguments[0], ec))
+                in.open(arguments[0], std::ios::binary);
+            if (!in.is_open()) {
+                const int reason = std::filesystem::is_directory(arguments[0], ec) ? EISDIR : errno ? errno : ENOENT;
+                std::cerr << kProgram << ": cannot read " << arguments[0] << ": "
+                          << std::generic_category().message(reason) << '\n';
                 return cli::kStatusUsage;
             }
-            ok = cli::runBatch(in, std::cout, calculator, options, summary, error, threads);
+            ok = cli::runBatch(in, g_out, calculator, options, summary, error, threads);
         }
+        if (summary.stop == cli::BatchSummary::Stop::Output)
+            return finish(kStatusWriteFailed);
+        if (summary.failed > 0)
+            std::cerr << summary.failed << " of " << summary.lines << " lines failed\n";
         if (!ok) {
             std::cerr << kProgram << ": " << error << '\n';
-            return cli::kStatusUsage;
+            return finish(cli::kStatusUsage);
         }
-        return cli::kStatusOk;
+        return finish(strict && summary.failed > 0 ? summary.worstStatus : cli::kStatusOk);
     }
 
     const cli::Command* c = cli::findCommand(command);
     if (!c)
-        return usage("unknown subcommand '" + command + "'");
+        return usage("unknown subcommand " + cli::quotedField(command));
     if (help) {
         printCommandHelp(*c);
-        return cli::kStatusOk;
+        return finish(cli::kStatusOk);
     }
     const cli::Outcome outcome = calculator.run(command, arguments, options);
     if (outcome.status == cli::kStatusUsage) {
@@ -279,9 +381,11 @@ int main(int argc, char** argv)
         return usage(outcome.messages.empty() ? "usage: " + line : outcome.messages.front() + "; usage: " + line);
     }
     for (const auto& [name, value] : outcome.results)
-        std::cout << name << '\t' << value << '\n';
-    std::cout.flush();
+        g_out << name << '\t' << value << '\n';
+    const int status = finish(outcome.status);
+    if (status == kStatusWriteFailed)
+        return status;
     for (const std::string& m : outcome.messages)
-        std::cerr << m << '\n';
-    return outcome.status;
+        std::cerr << cli::shortMessage(m) << '\n';
+    return status;
 }

@@ -62,9 +62,12 @@ enum class MsgKey {
     MsgNoTableRow,
     // Added: settings.ini could not be written at close (file and reason follow).
     MsgSettingsNotSaved,
+    // Added: a table file that is there but cannot be read, or is too large.
+    MsgFileUnreadableSuffix,
+    MsgFileTooLargeSuffix,
 };
 
-constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgSettingsNotSaved) + 1;
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgFileTooLargeSuffix) + 1;
 
 // A message is a run of pieces: catalogue entries and literal text (a file
 // name, a range suffix), joined with nothing between them.

@@ -1,9 +1,11 @@
 #include "reduction_table.h"
 
+#include <cerrno>
 #include <cmath>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
 
 #include "numeric_text.h"
 
@@ -71,6 +73,9 @@ ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::mo
 
 ReductionTable ReductionTable::fromText(std::string_view contents)
 {
+    // what Windows Notepad writes before the text
+    if (contents.substr(0, 3) == "\xef\xbb\xbf")
+        contents.remove_prefix(3);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < contents.size()) {
@@ -121,18 +126,17 @@ Result<double> ReductionTable::cellValue(int row, int column) const
 
 Result<double> ReductionTable::lookupDensity20(double observed, double temperatureC) const
 {
-    int lo = observed == kLastColumn ? kLastColumn - kColumnStep
-                                     : static_cast<int>(std::floor(observed / kColumnStep)) * kColumnStep;
-    const int hi = lo + kColumnStep;
-
     const Result<int> row = findRow(temperatureC);
     if (!row)
         return Result<double>::failure(row.error());
     if (*row < 0)
         return kNoRow;
-    // readings outside the columns have no value
-    if (lo < kFirstColumn || hi > kLastColumn)
+    // readings outside the columns have no value; checked before the cast
+    if (!(observed >= kFirstColumn && observed <= kLastColumn))
         return kOutOfTableMark;
+    const int lo = observed == kLastColumn ? kLastColumn - kColumnStep
+                                           : static_cast<int>(std::floor(observed / kColumnStep)) * kColumnStep;
+    const int hi = lo + kColumnStep;
 
     const Result<double> vlo = cellValue(*row, (lo - kFirstColumn) / kColumnStep);
     if (!vlo)
@@ -177,17 +181,89 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
     return kOutOfTableMark;
 }
 
+namespace {
+
+std::string systemReason(int error)
+{
+    return std::generic_category().message(error);
+}
+
+std::size_t lineCount(std::string_view contents)
+{
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < contents.size(); ++i)
+        if (contents[i] == '\n' || (contents[i] == '\r' && (i + 1 == contents.size() || contents[i + 1] != '\n')))
+            ++breaks;
+    const bool lastBroken = !contents.empty() && (contents.back() == '\n' || contents.back() == '\r');
+    return contents.empty() ? 0 : breaks + (lastBroken ? 0 : 1);
+}
+
+}  // namespace
+
+TableFileOutcome readReductionTableText(std::string_view contents, ReductionTable& table)
+{
+    table = ReductionTable();
+    if (contents.size() > kMaxTableFileSize || lineCount(contents) > kMaxTableLines)
+        return {TableFileStatus::TooLarge, {}};
+    table = ReductionTable::fromText(contents);
+    return {};
+}
+
+TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table)
+{
+    table = ReductionTable();
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return {TableFileStatus::Missing, {}};
+        return {TableFileStatus::Unreadable, systemReason(error)};
+    }
+    // a regular file is measured first; a device or a pipe is read up to the cap
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > kMaxTableFileSize && !ec)
+        return {TableFileStatus::TooLarge, {}};
+
+    std::string contents;
+    char block[65536];
+    while (true) {
+        const std::size_t n = std::fread(block, 1, sizeof block, file.get());
+        if (n == 0)
+            break;
+        if (contents.size() + n > kMaxTableFileSize)
+            return {TableFileStatus::TooLarge, {}};
+        contents.append(block, n);
+    }
+    if (std::ferror(file.get()))
+        return {TableFileStatus::Unreadable, systemReason(errno)};
+    return readReductionTableText(contents, table);
+}
+
+Message tableFileMessage(const std::string& path, const TableFileOutcome& outcome)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    Message message(MsgKey::MsgFilePrefix);
+    message.then(name);
+    switch (outcome.status) {
+    case TableFileStatus::Unreadable:
+        return message.then(MsgKey::MsgFileUnreadableSuffix).then(outcome.reason);
+    case TableFileStatus::TooLarge:
+        return message.then(MsgKey::MsgFileTooLargeSuffix);
+    case TableFileStatus::Read:
+    case TableFileStatus::Missing:
+        break;
+    }
+    return message.then(MsgKey::MsgFileNotFoundSuffix);
+}
+
 bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink)
 {
-    std::ifstream in(programFolder + kTableFileName, std::ios::binary);
-    if (!in) {
-        table = ReductionTable();
-        sink.show(Message(MsgKey::MsgFilePrefix).then(kTableFileName).then(MsgKey::MsgFileNotFoundSuffix));
-        return false;
-    }
-    const std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    table = ReductionTable::fromText(contents);
-    return true;
+    const std::string path = programFolder + kTableFileName;
+    const TableFileOutcome outcome = readReductionTableFile(path, table);
+    if (!outcome.read())
+        sink.show(tableFileMessage(path, outcome));
+    return outcome.read();
 }
 
 Result<std::string> roundToHalfDegree(std::string_view typed)

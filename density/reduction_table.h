@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ constexpr int kColumnCount = (kLastColumn - kFirstColumn) / kColumnStep + 1;
 constexpr std::size_t kMaxLineLength = 4096;
 
 inline constexpr const char* kTableFileName = "tablegost3900.txt";
+// A real table is a few hundred kB; a file beyond these is refused unread.
+constexpr std::uintmax_t kMaxTableFileSize = 4u << 20;
+constexpr std::size_t kMaxTableLines = 20000;
 
 // "*0500" ... "*0990", "*1000" ... "*1090".
 std::string columnKey(int columnDensity);
@@ -35,7 +39,8 @@ public:
     ReductionTable() = default;
     explicit ReductionTable(std::vector<std::string> lines);
     // Splits file contents at line breaks (CR LF, LF or CR); a break after the
-    // last line adds no row.
+    // last line adds no row. A UTF-8 byte-order mark before the first line is
+    // skipped.
     static ReductionTable fromText(std::string_view contents);
 
     bool empty() const { return m_lines.empty(); }
@@ -43,6 +48,7 @@ public:
 
     // Observed density (500 ... 1090) at a temperature on the half-degree grid
     // to the density at 20 °C; kOutOfTableMark or kNoRow as described above.
+    // A reading outside the columns (NaN too) is out of the table.
     Result<double> lookupDensity20(double observed, double temperatureC) const;
     // Density at 20 °C to the actual density at the temperature.
     Result<double> lookupActualDensity(double density20, double temperatureC) const;
@@ -68,9 +74,32 @@ private:
     std::vector<Row> m_rows;
 };
 
-// Reads <folder>/tablegost3900.txt into the table. When the file is missing
-// the sink is told (file prefix + name + not-found suffix) and the table is
-// left empty. Returns whether the file was read.
+enum class TableFileStatus {
+    Read,
+    Missing,     // no file at the path
+    Unreadable,  // there, but reading it failed (a folder, no permission, an I/O error)
+    TooLarge,    // over kMaxTableFileSize bytes or kMaxTableLines lines
+};
+
+struct TableFileOutcome {
+    TableFileStatus status = TableFileStatus::Read;
+    std::string reason;  // the system's words, when Unreadable
+
+    bool read() const { return status == TableFileStatus::Read; }
+};
+
+// Reads a table file whole into the table; on any failure the table is left
+// empty and the outcome says why. Never throws for what the file holds.
+TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table);
+// The contents of a file already read, with the same limits.
+TableFileOutcome readReductionTableText(std::string_view contents, ReductionTable& table);
+// What the user is told about a file that was not read, naming it without
+// its folder: file prefix + name + not-found, unreadable or too-large suffix.
+Message tableFileMessage(const std::string& path, const TableFileOutcome& outcome);
+
+// Reads <folder>/tablegost3900.txt into the table. When it cannot be read
+// the sink is told once (tableFileMessage) and the table is left empty.
+// Returns whether the file was read.
 bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink);
 
 // Brings a typed temperature onto the half-degree grid: 15,2 -> 15,0,

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -143,6 +145,10 @@ TEST_F(CommandLine, WrongUseHasStatus1)
     EXPECT_EQ(run("--group gas reduce15 850 20").status, 1);
     EXPECT_EQ(run("--decimal x reduce15 850 20").status, 1);
     EXPECT_EQ(run("").status, 1);
+    // an option's value is a whole token
+    for (const char* threads : {"1.5", "4x", "' 4'", "+4", "0", "65"})
+        EXPECT_EQ(run(std::string("--threads ") + threads + " reduce15 850 20").status, 1) << threads;
+    EXPECT_EQ(run("--threads 4 reduce15 850 20").status, 0);
 }
 
 TEST_F(CommandLine, HelpAndVersion)
@@ -168,7 +174,7 @@ TEST_F(CommandLine, BatchFromStandardInput)
                                                        "mass20;1000;850;20\n"
                                                        "volume15;0;850;20\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, "2 of 4 lines failed\n");
     EXPECT_EQ(r.out,
               "command;arg1;arg2;arg3;temperature;density20;density15;api;actual_density;mass_t;volume;pressure;"
               "error\n"
@@ -202,6 +208,99 @@ TEST_F(CommandLine, AMissingTableFileIsNamedWithoutItsFolder)
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "File table.txt not found. Check the file exists.\n");
 }
+
+TEST_F(CommandLine, StrictBatchExitsWithTheWorstStatusOfItsLines)
+{
+    const std::string input = "command;arg1;arg2\nreduce15;850;30\nreduce15;850;200\n";
+    Ran r = run("--strict --lang en batch", input);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "1 of 2 lines failed\n");
+    EXPECT_EQ(run("--strict batch", "command;arg1;arg2\nreduce15;850;30\nnosuch;1\n").status, 1);
+    EXPECT_EQ(run("--strict batch", "command;arg1;arg2\nreduce15;850;30\n").status, 0);
+}
+
+TEST_F(CommandLine, AnOverlongBatchLineIsThatLinesError)
+{
+    // a megabyte and a half in one line, an unterminated quote in another
+    const std::string input = "command;arg1;arg2\nreduce15;" + std::string(1536 * 1024, '8') +
+                              ";30\n\"reduce15;" + std::string(100000, 'x') + "\nreduce15;850;30\n";
+    const Ran r = run("--decimal , batch", input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "2 of 3 lines failed\n");
+    const std::string head = "command;arg1;arg2;temperature;density20;density15;api;actual_density;mass_t;volume;"
+                             "pressure;error\n";
+    const std::string quoted = "\"reduce15;" + std::string(100000, 'x') + "\"";
+    EXPECT_EQ(r.out, head + ";;;;;;;;;;;the line is longer than 1048576 bytes\n" + quoted +
+                         ";;;;;;;;;;;\"unknown subcommand 'reduce15;" + std::string(31, 'x') + "...'\"\n" +
+                         "reduce15;850;30;;;860,3;;;;;;\n");
+    // an endless header is refused once it passes the limit
+    const Ran endless = run("batch /dev/zero");
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_EQ(endless.err, "vantorel-calc: the header line is longer than 1048576 bytes\n");
+}
+
+TEST_F(CommandLine, LostOutputIsAFailure)
+{
+    const std::string input = "command;arg1;arg2\nreduce15;850;30\n";
+    for (const char* arguments : {"--decimal , reduce15 850 30", "--help", "--version", "batch"}) {
+        Ran r = run(std::string(arguments) + " >/dev/full", input);
+        EXPECT_EQ(r.status, 4) << arguments;
+        EXPECT_EQ(r.err, "vantorel-calc: cannot write the output: No space left on device\n") << arguments;
+        r = run(std::string(arguments) + " >&-", input);
+        EXPECT_EQ(r.status, 4) << arguments;
+        EXPECT_EQ(r.err, "vantorel-calc: cannot write the output: Bad file descriptor\n") << arguments;
+    }
+}
+
+TEST_F(CommandLine, ABrokenPipeStopsTheBatchWhenSigpipeIsIgnored)
+{
+    std::string input = "command;arg1;arg2\n";
+    for (int i = 0; i < 100000; ++i)
+        input += "reduce15;850;30\n";
+    const std::string in = s_prefix + "pipe.csv";
+    const std::string status = s_prefix + "pipe.status";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string command = "(trap '' PIPE; '" + std::string(VANTOREL_CALC_PATH) + "' batch '" + in +
+                                "' 2>/dev/null; echo $? >'" + status + "') | head -1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(slurp(status), "4\n");
+    std::remove(in.c_str());
+    std::remove(status.c_str());
+}
+
+struct UnreadTableCase {
+    const char* table;  // a path, or "folder" for a folder of the test
+    const char* arguments;
+    int status;
+    const char* err;
+};
+
+class UnreadTable : public CommandLine, public ::testing::WithParamInterface<UnreadTableCase> {};
+
+TEST_P(UnreadTable, IsAMessageNotAnAbort)
+{
+    const UnreadTableCase& c = GetParam();
+    std::string table = c.table;
+    if (table == "folder") {
+        table = s_prefix + "folder";
+        std::filesystem::create_directory(table);
+    }
+    const Ran r = run("--lang en --decimal , --table '" + table + "' " + c.arguments, "command;a;b\nreduce15;850;30\n");
+    EXPECT_EQ(r.status, c.status);
+    std::string err = c.err;
+    if (const std::size_t at = err.find("FOLDER"); at != std::string::npos)
+        err.replace(at, 6, table.substr(table.find_last_of('/') + 1));
+    EXPECT_EQ(r.err, err);
+    std::filesystem::remove(s_prefix + "folder");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnreadTable,
+    ::testing::Values(UnreadTableCase{"folder", "reduce20 850 20", 3, "File FOLDER cannot be read: Is a directory\n"},
+                      UnreadTableCase{"/dev/zero", "reduce20 850 20", 3,
+                                      "File zero is too large: a reduction table is never over 4 MB\n"},
+                      // no line needs the table
+                      UnreadTableCase{"folder", "batch", 0, ""}));
 
 TEST_F(CommandLine, BatchWithoutHeaderFails)
 {

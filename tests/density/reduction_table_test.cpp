@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <limits>
 
 #include "app/catalogue.h"
 #include "density/numeric_text.h"
@@ -60,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ForwardCase{1090, 15, kOutOfTableMark},                 // last column empty
                       ForwardCase{700, 15, kOutOfTableMark},                  // both empty
                       ForwardCase{850, 15.5, kNoRow},                         // no such row
-                      ForwardCase{850, -25, kNoRow}),
+                      ForwardCase{850, -25, kNoRow},
+                      // beyond every column, whatever the number
+                      ForwardCase{1e300, 15, kOutOfTableMark}, ForwardCase{-1e300, 15, kOutOfTableMark},
+                      ForwardCase{std::numeric_limits<double>::quiet_NaN(), 15, kOutOfTableMark},
+                      ForwardCase{std::numeric_limits<double>::infinity(), 20, kOutOfTableMark}),
     [](const ::testing::TestParamInfo<LookupDensity20::ParamType>& i) {
         return testnames::caseName(i.index, i.param.observed, "at", i.param.temperature);
     });
@@ -92,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       InverseCase{893.5, 15, kOutOfTableMark},                  // above the highest
                       InverseCase{497.1, 16, kOutOfTableMark},                  // a single cell is no pair
                       InverseCase{1085, 20, 1085},
-                      InverseCase{850, 30, kNoRow}),
+                      InverseCase{850, 30, kNoRow}, InverseCase{1e300, 15, kOutOfTableMark},
+                      InverseCase{std::numeric_limits<double>::quiet_NaN(), 15, kOutOfTableMark}),
     [](const ::testing::TestParamInfo<LookupActualDensity::ParamType>& i) {
         return testnames::caseName(i.index, i.param.density20, "at", i.param.temperature);
     });
@@ -178,6 +185,8 @@ TEST(ReductionTableText, SplitsAtEveryKindOfLineBreak)
     }
     EXPECT_EQ(ReductionTable::fromText(a + "\n" + b).lines().size(), 2u);
     EXPECT_TRUE(ReductionTable::fromText("").empty());
+    // a byte-order mark before the first row, as Windows Notepad writes it
+    EXPECT_DOUBLE_EQ(*ReductionTable::fromText("\xef\xbb\xbf" + a + "\r\n" + b).lookupDensity20(850, 15), 851.0);
 }
 
 TEST(ReductionTableText, LongLinesAreCutAt4096Characters)
@@ -245,6 +254,57 @@ TEST(LoadTable, ReadsTheFileInTheFolder)
     EXPECT_DOUBLE_EQ(*table.lookupDensity20(800, 0), testdata::syntheticDensity20(800, 0));
     fs::remove_all(dir);
 }
+
+struct UnreadCase {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;  // puts something at the path
+    density::TableFileStatus status;
+    const char* message;  // in English
+};
+
+class TableFileNotRead : public ::testing::TestWithParam<UnreadCase> {};
+
+TEST_P(TableFileNotRead, IsOneMessageAndAnEmptyTable)
+{
+    namespace fs = std::filesystem;
+    shell::catalogue().fill(shell::UiLanguage::English);
+    const fs::path dir = fs::path(::testing::TempDir()) / ("vantorel-unread-" + std::string(GetParam().name));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    GetParam().make(dir / density::kTableFileName);
+    ReductionTable table({tableRow(15, {})});
+    EXPECT_EQ(density::readReductionTableFile((dir / density::kTableFileName).string(), table).status,
+              GetParam().status);
+    EXPECT_TRUE(table.empty());
+    RecordingSink sink;
+    EXPECT_FALSE(density::loadReductionTable(dir.string() + "/", table, sink));
+    EXPECT_EQ(sink.texts, std::vector<std::string>{GetParam().message});
+    shell::catalogue().fill(shell::UiLanguage::Russian);
+    fs::remove_all(dir);
+}
+
+const char* const kTooLarge = "File tablegost3900.txt is too large: a reduction table is never over 4 MB";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TableFileNotRead,
+    ::testing::Values(
+        UnreadCase{"folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); },
+                   density::TableFileStatus::Unreadable, "File tablegost3900.txt cannot be read: Is a directory"},
+        UnreadCase{"big",
+                   [](const std::filesystem::path& p) {
+                       std::ofstream(p, std::ios::binary) << std::string(density::kMaxTableFileSize + 1, ' ');
+                   },
+                   density::TableFileStatus::TooLarge, kTooLarge},
+        UnreadCase{"lines",
+                   [](const std::filesystem::path& p) {
+                       std::ofstream(p, std::ios::binary) << std::string(density::kMaxTableLines + 1, '\n');
+                   },
+                   density::TableFileStatus::TooLarge, kTooLarge},
+        // endless, not a regular file: read no further than the cap
+        UnreadCase{"device",
+                   [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); },
+                   density::TableFileStatus::TooLarge, kTooLarge}),
+    [](const ::testing::TestParamInfo<UnreadCase>& info) { return std::string(info.param.name); });
 
 struct RoundCase {
     char separator;

@@ -276,8 +276,9 @@ Counts settle(Grid& grid)
 
     for (const auto& [c, r] : copied) {
         Cell& cell = grid[c][r];
-        const auto usable = [&](int column) {
-            return column >= 0 && column < kColumnCount && grid[column][r].shipped != 0 && !grid[column][r].copied;
+        const int row = r;  // a lambda may not capture a structured binding before C++20
+        const auto usable = [&grid, row](int column) {
+            return column >= 0 && column < kColumnCount && grid[column][row].shipped != 0 && !grid[column][row].copied;
         };
         if (usable(c - 1) && usable(c + 1)) {
             cell.shipped = roundShipped((grid[c - 1][r].shipped + grid[c + 1][r].shipped) / 2.0);
