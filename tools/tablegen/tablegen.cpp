@@ -23,6 +23,7 @@
 #include <nlohmann/json.hpp>
 
 #include "density/reduction_table.h"
+#include "density/table_file.h"
 
 namespace tablegen {
 
@@ -65,14 +66,6 @@ std::string tenthsText(long tenths, char separator = ',')
 {
     const long a = std::labs(tenths);
     return (tenths < 0 ? "-" : "") + std::to_string(a / 10) + separator + std::to_string(a % 10);
-}
-
-// An empty cell is written as the number 0.
-std::string cellText(long tenths) { return tenths == 0 ? "0" : tenthsText(tenths); }
-
-std::string rightAligned(const std::string& text, std::size_t width)
-{
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
 // Shipped precision: 0,1 kg/m3, or whole kg/m3 below 650.
@@ -296,10 +289,11 @@ std::string tableText(const Grid& grid)
 {
     std::string text;
     for (int r = 0; r < kRowCount; ++r) {
-        text += ' ' + rightAligned(tenthsText((r + kFirstHalfDegree) * 5L), 6);
+        density::TableRow row;
+        row.temperatureTenths = (r + kFirstHalfDegree) * 5L;
         for (int c = 0; c < kColumnCount; ++c)
-            text += ' ' + density::columnKey(columnDensity(c)) + rightAligned(cellText(grid[c][r].shipped), 6);
-        text += '\n';
+            row.cellTenths[c] = grid[c][r].shipped;
+        text += density::writeTableRow(row) + '\n';
     }
     return text;
 }
