@@ -36,7 +36,7 @@ TForm1::TForm1(QWidget* parent)
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     initResources();
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Vantorel"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantorel.xpm")));
     move(219, 113);
@@ -51,6 +51,8 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
     m_editor = editor;
     m_about = about;
     m_language->setWindows(editor, about);
+    // a window built and never shown still reads in the language in force
+    m_language->apply(m_language->current());
 }
 
 void TForm1::buildWindow()
