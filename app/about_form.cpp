@@ -8,7 +8,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-
 namespace shell {
 
 namespace {

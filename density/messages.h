@@ -63,8 +63,8 @@ enum class MsgKey {
     // Added: settings.ini could not be written at close (file and reason follow).
     MsgSettingsNotSaved,
     // Added: the table editor's messages and the titles of its file dialogs.
-    MsgEditorReadFailed,  // + file + reason
-    MsgEditorWriteFailed,  // + file + reason
+    MsgEditorReadFailed,     // + file + reason
+    MsgEditorWriteFailed,    // + file + reason
     MsgEditorReplacePrefix,  // + file + suffix
     MsgEditorReplaceSuffix,
     MsgEditorBadLinesPrefix,  // + line numbers + suffix

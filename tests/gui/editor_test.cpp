@@ -47,6 +47,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // filled by the main window in the program
+        shell::catalogue().fill(shell::UiLanguage::Russian);
         m_editor.setProgramFolder(folder());
         gui::EditorDialogs d;
         d.openFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };

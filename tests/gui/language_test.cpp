@@ -55,6 +55,9 @@ protected:
 
 TEST_F(Language, EveryComponentOfTheCaptionTableExistsInItsWindow)
 {
+    EXPECT_EQ(form().objectName(), QStringLiteral("TForm1"));
+    EXPECT_EQ(m_editor.objectName(), QStringLiteral("TForm2"));
+    EXPECT_EQ(m_about.objectName(), QStringLiteral("TO_progr_form"));
     const QStringList missing = gui::applyLanguage({&form(), &m_editor, &m_about}, shell::UiLanguage::English);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
 }

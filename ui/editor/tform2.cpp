@@ -211,8 +211,7 @@ void TForm2::reportFailure(density::MsgKey message, const QString& path, const Q
     shell::BoxRequest box;
     box.caption = entry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Critical;
-    box.text =
-        entry(message) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
+    box.text = entry(message) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
     shell::showBox(this, box);
 }
 
@@ -257,7 +256,9 @@ void TForm2::saveFile()
     if (QFileInfo(chosen).fileName() == kTableFile && !tableReadsWell(contents))
         return;
 
-    const auto fail = [&](const QString& reason) { reportFailure(density::MsgKey::MsgEditorWriteFailed, chosen, reason); };
+    const auto fail = [&](const QString& reason) {
+        reportFailure(density::MsgKey::MsgEditorWriteFailed, chosen, reason);
+    };
     // a read-only file stays as it is, although its folder would let it be replaced
     if (QFileInfo::exists(chosen)) {
         QFile probe(chosen);
@@ -303,8 +304,7 @@ bool TForm2::tableReadsWell(const QByteArray& contents)
             lines << QString::number(problems[i].line);
         if (problems.size() > kListedLines)
             lines << QStringLiteral("…");
-        question = entry(density::MsgKey::MsgEditorBadLinesPrefix) +
-                   lines.join(QStringLiteral(", ")) +
+        question = entry(density::MsgKey::MsgEditorBadLinesPrefix) + lines.join(QStringLiteral(", ")) +
                    entry(density::MsgKey::MsgEditorBadLinesSuffix);
     } else {
         return true;

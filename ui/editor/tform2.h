@@ -6,7 +6,6 @@
 #include "density/messages.h"
 #include "editor_dialogs.h"
 
-
 class QLabel;
 class QPlainTextEdit;
 

@@ -31,9 +31,8 @@ QGroupBox* readingGroup(QWidget* parent, const ReadingNames& n, CalculatorBlock&
     b.density = build::edit(box, n.density);
     b.temperature = build::edit(box, n.temperature);
     b.temperatureUnit = build::indicator(box, n.panel);
-    build::column(box)->addLayout(
-        build::row({label, b.density, nullptr, build::label(box, n.temperatureLabel), b.temperature,
-                    b.temperatureUnit}));
+    build::column(box)->addLayout(build::row(
+        {label, b.density, nullptr, build::label(box, n.temperatureLabel), b.temperature, b.temperatureUnit}));
     if (densityLabel)
         *densityLabel = label;
     return box;

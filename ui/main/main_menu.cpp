@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-
 namespace gui {
 
 namespace {

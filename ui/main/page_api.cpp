@@ -52,8 +52,8 @@ QGroupBox* frame(QWidget* page, const FrameNames& n, CalculatorBlock& b, QLineEd
     QGroupBox* results = group(box, n.results);
     standardResult = edit(results, n.standardEdit);
     finalResult = edit(results, n.finalEdit);
-    results->setLayout(row({label(results, n.standardLabel), standardResult, nullptr,
-                            label(results, n.finalLabel), finalResult}));
+    results->setLayout(
+        row({label(results, n.standardLabel), standardResult, nullptr, label(results, n.finalLabel), finalResult}));
     b.calculate = button(box, n.button);
 
     auto* inputColumn = new QVBoxLayout;
@@ -99,10 +99,8 @@ ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner
 {
     m_subPages = new QTabWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
-    m_subPages->addTab(subPage("TabSheet6", "SpeedButton9", m_toApi20, m_fromApi20, false),
-                       QString());
-    m_subPages->addTab(subPage("TabSheet7", "SpeedButton10", m_toApi15, m_fromApi15, true),
-                       QString());
+    m_subPages->addTab(subPage("TabSheet6", "SpeedButton9", m_toApi20, m_fromApi20, false), QString());
+    m_subPages->addTab(subPage("TabSheet7", "SpeedButton10", m_toApi15, m_fromApi15, true), QString());
 
     auto* notePage = new QWidget;
     notePage->setObjectName(QStringLiteral("TabSheet8"));

@@ -24,14 +24,10 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
 
     CalculatorBlock& m = m_toMass;
     QLabel* massLabel = nullptr;
-    QGroupBox* toMass = quantityFrame(
-        this,
-        {"GroupBox5", "Label7", "Edit7", "Button5", "Label8", "Edit8", "Panel1"},
-        m, nullptr, &massLabel);
-    QGroupBox* massParameters = readingGroup(toMass,
-                                             {"GroupBox6", "Label9", "Edit9",
-                                              "Label10", "Edit10", "Panel5"},
-                                             m);
+    QGroupBox* toMass = quantityFrame(this, {"GroupBox5", "Label7", "Edit7", "Button5", "Label8", "Edit8", "Panel1"}, m,
+                                      nullptr, &massLabel);
+    QGroupBox* massParameters =
+        readingGroup(toMass, {"GroupBox6", "Label9", "Edit9", "Label10", "Edit10", "Panel5"}, m);
     m.actualLine = label(massParameters, "Label11");
     massParameters->layout()->addWidget(m.actualLine);
     toMass->layout()->addWidget(massParameters);
@@ -43,15 +39,11 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
 
     CalculatorBlock& v = m_toVolume;
     QLabel* givenMassLabel = nullptr;
-    QGroupBox* toVolume = quantityFrame(this,
-                                        {"GroupBox7", "Label12", "Edit11", "Button6",
-                                         "Label13", "Edit12", "Panel15"},
-                                        v, &givenMassLabel);
+    QGroupBox* toVolume = quantityFrame(
+        this, {"GroupBox7", "Label12", "Edit11", "Button6", "Label13", "Edit12", "Panel15"}, v, &givenMassLabel);
     QLabel* givenDensityLabel = nullptr;
-    QGroupBox* volumeParameters = readingGroup(toVolume,
-                                               {"GroupBox8", "Label14", 
-                                                "Edit13", "Label15", "Edit14", "Panel6"},
-                                               v, &givenDensityLabel);
+    QGroupBox* volumeParameters = readingGroup(
+        toVolume, {"GroupBox8", "Label14", "Edit13", "Label15", "Edit14", "Panel6"}, v, &givenDensityLabel);
     v.actualLine = label(volumeParameters, "Label16");
     volumeParameters->layout()->addWidget(v.actualLine);
     toVolume->layout()->addWidget(volumeParameters);

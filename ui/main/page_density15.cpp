@@ -25,10 +25,7 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
 
     CalculatorBlock& r = m_reduction;
     QGroupBox* reduction = group(this, "GroupBox9");
-    QGroupBox* reading = readingGroup(reduction,
-                                      {"GroupBox10", "Label18", "Edit15",
-                                       "Label19", "Edit16", "Panel7"},
-                                      r);
+    QGroupBox* reading = readingGroup(reduction, {"GroupBox10", "Label18", "Edit15", "Label19", "Edit16", "Panel7"}, r);
     r.glass = checkBox(reduction, "CheckBox1");
     QGroupBox* reductionGroup = productGroup(reduction, "GroupBox17", 1, r.group);
     QLabel* resultLabel = label(reduction, "Label17");
@@ -50,23 +47,19 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     CalculatorBlock& a = m_actual;
     QGroupBox* actual = group(this, "GroupBox11");
     QLabel* givenLabel = nullptr;
-    QGroupBox* parameters = readingGroup(actual,
-                                         {"GroupBox12", "Label21", "Edit18",
-                                          "Label22", "Edit19", "Panel8"},
-                                         a, &givenLabel);
+    QGroupBox* parameters =
+        readingGroup(actual, {"GroupBox12", "Label21", "Edit18", "Label22", "Edit19", "Panel8"}, a, &givenLabel);
     a.pressureOn = checkBox(parameters, "CheckBox2");
     a.pressure = pressureEdit(parameters, "Edit29");
     a.pressureUnit = indicator(parameters, "Panel12");
     static_cast<QVBoxLayout*>(parameters->layout())
-        ->addLayout(
-            row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33"), nullptr}));
+        ->addLayout(row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33"), nullptr}));
     QGroupBox* actualGroup = productGroup(actual, "GroupBox18", 4, a.group);
     a.actualDensity = edit(actual, "Edit20");
     a.calculate = button(actual, "Button8");
     auto* parametersColumn = new QVBoxLayout;
     parametersColumn->addWidget(parameters);
-    parametersColumn->addLayout(
-        row({label(actual, "Label20"), a.actualDensity, nullptr, a.calculate}));
+    parametersColumn->addLayout(row({label(actual, "Label20"), a.actualDensity, nullptr, a.calculate}));
     auto* actualLayout = new QHBoxLayout(actual);
     actualLayout->addLayout(parametersColumn, 1);
     actualLayout->addWidget(actualGroup);

@@ -25,10 +25,7 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
 
     CalculatorBlock& r = m_reduction;
     QGroupBox* reduction = group(this, "GroupBox1");
-    QGroupBox* reading = readingGroup(reduction,
-                                      {"GroupBox3", "Label1", "Edit1",
-                                       "Label2", "Edit2", "Panel3"},
-                                      r);
+    QGroupBox* reading = readingGroup(reduction, {"GroupBox3", "Label1", "Edit1", "Label2", "Edit2", "Panel3"}, r);
     QLabel* resultLabel = label(reduction, "Label3");
     r.density20 = edit(reduction, "Edit3");
     r.calculate = button(reduction, "Button3");
@@ -44,16 +41,13 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     CalculatorBlock& a = m_actual;
     QGroupBox* actual = group(this, "GroupBox2");
     QLabel* givenLabel = nullptr;
-    QGroupBox* parameters = readingGroup(actual,
-                                         {"GroupBox4", "Label4", "Edit4",
-                                          "Label5", "Edit5", "Panel4"},
-                                         a, &givenLabel);
+    QGroupBox* parameters =
+        readingGroup(actual, {"GroupBox4", "Label4", "Edit4", "Label5", "Edit5", "Panel4"}, a, &givenLabel);
     a.actualDensity = edit(actual, "Edit6");
     a.calculate = button(actual, "Button4");
     QVBoxLayout* actualLayout = column(actual);
     actualLayout->addWidget(parameters);
-    actualLayout->addLayout(
-        row({label(actual, "Label6"), a.actualDensity, nullptr, a.calculate}));
+    actualLayout->addLayout(row({label(actual, "Label6"), a.actualDensity, nullptr, a.calculate}));
     layout->addWidget(actual);
 
     layout->addLayout(helpRow(helpButton(this, "SpeedButton5", "density20.html")));

@@ -68,7 +68,8 @@ void TForm1::buildWindow()
     m_api = new ApiPage(m_runner);
     m_density15 = new Density15Page(m_runner);
     m_calculator15 = new Calculator15Page(m_runner);
-    for (QWidget* page : std::initializer_list<QWidget*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
+    for (QWidget* page :
+         std::initializer_list<QWidget*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
         m_pages->addTab(page, QString());
     m_pages->setCurrentIndex(0);
     setCentralWidget(m_pages);
