@@ -8,8 +8,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "window_texts.h"
-
 namespace shell {
 
 namespace {
@@ -31,7 +29,7 @@ QLabel* line(QWidget* parent, const char* name)
 TO_progr_form::TO_progr_form(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("O_progr_form"));
+    setObjectName(QStringLiteral("TO_progr_form"));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -67,7 +65,6 @@ TO_progr_form::TO_progr_form(QWidget* parent)
     layout->addStretch();
     layout->addWidget(m_ok, 0, Qt::AlignHCenter);
 
-    applyWindowTexts(this, UiLanguage::Russian);
     setFixedSize(kClientWidth, kClientHeight);
     setEnabled(false);
 }
@@ -83,7 +80,6 @@ void TO_progr_form::showFor(QWidget* owner)
 
 void TO_progr_form::showEvent(QShowEvent* event)
 {
-    applyWindowTexts(this, catalogue().language());
     if (!event->spontaneous()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());

@@ -92,6 +92,18 @@ const Entry kEntries[] = {
     {MsgKey::MsgFileUnreadableSuffix, " не удаётся прочитать: ", " cannot be read: "},
     {MsgKey::MsgFileTooLargeSuffix, " слишком велик: таблица не бывает больше 4 МБ",
      " is too large: a reduction table is never over 4 MB"},
+    {MsgKey::MsgEditorReadFailed, "Не удалось прочитать файл ", "Cannot read the file "},
+    {MsgKey::MsgEditorWriteFailed, "Не удалось сохранить файл ", "Cannot save the file "},
+    {MsgKey::MsgEditorReplacePrefix, "Файл ", "The file "},
+    {MsgKey::MsgEditorReplaceSuffix, " уже существует. Заменить его?", " already exists. Replace it?"},
+    {MsgKey::MsgEditorBadLinesPrefix, "Программа не прочтёт как строки таблицы строки с номерами ",
+     "The program will not read these lines as table rows: "},
+    {MsgKey::MsgEditorBadLinesSuffix, ".\nПри пересчёте к 20 °C по таким строкам будут ошибки. Сохранить всё равно?",
+     ".\nCalculations to 20 °C that meet them will fail. Save anyway?"},
+    {MsgKey::MsgEditorTableEmpty, "Таблица пуста: пересчёт к 20 °C станет невозможен. Сохранить всё равно?",
+     "The table is empty: no calculation to 20 °C will be possible. Save anyway?"},
+    {MsgKey::TextOpenDialogTitle, "Открыть", "Open"},
+    {MsgKey::TextSaveDialogTitle, "По умолчанию файл сохраниться в формате TXT", "By default the file is saved as TXT"},
 };
 
 static_assert(sizeof kEntries / sizeof kEntries[0] == density::kMsgKeyCount, "every key has its texts");

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     }
 
     // the editor and the About box exist before the main window is shown:
-    // showing it sets their captions and the editor's place
+    // attaching them gives them their texts, showing it the editor's place
     gui::TForm1 form1;
     gui::TForm2 form2;
     shell::TO_progr_form about;

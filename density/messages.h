@@ -65,9 +65,19 @@ enum class MsgKey {
     // Added: a table file that is there but cannot be read, or is too large.
     MsgFileUnreadableSuffix,
     MsgFileTooLargeSuffix,
+    // Added: the table editor's messages and the titles of its file dialogs.
+    MsgEditorReadFailed,     // + file + reason
+    MsgEditorWriteFailed,    // + file + reason
+    MsgEditorReplacePrefix,  // + file + suffix
+    MsgEditorReplaceSuffix,
+    MsgEditorBadLinesPrefix,  // + line numbers + suffix
+    MsgEditorBadLinesSuffix,
+    MsgEditorTableEmpty,
+    TextOpenDialogTitle,
+    TextSaveDialogTitle,
 };
 
-constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgFileTooLargeSuffix) + 1;
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::TextSaveDialogTitle) + 1;
 
 // A message is a run of pieces: catalogue entries and literal text (a file
 // name, a range suffix), joined with nothing between them.

@@ -157,7 +157,10 @@ const Component kComponents[] = {
     {"Edit43", Kind::Edit, "", "GroupBox34"},
     {"Button12", Kind::Button, "Вычислить", "GroupBox28"},
     {"SpeedButton10", Kind::Help, "Помощь", "TabSheet7"},
-    {"Memo2", Kind::Memo, "", "TabSheet8"},
+    {"Memo2", Kind::Memo,
+     "Обратите внимание, для конвертации в плотность по API (60°F) и обратно используются таблицы и формулы из "
+     "соответствующих ГОСТ, а не родные таблицы к стандарту ASTM D 1250.",
+     "TabSheet8"},
     // Плотность по ГОСТ Р 50.2.076-2010 (15°C)
     {"GroupBox9", Kind::Group, "Приведение к плотности при 15°C", "TabSheet4"},
     {"GroupBox10", Kind::Group, "Замер по ареометру", "GroupBox9"},
@@ -292,8 +295,10 @@ QString textOf(const QWidget* w, Kind kind)
             return p->text();
         break;
     case Kind::Memo:
-        if (auto* m = qobject_cast<const QPlainTextEdit*>(w))
-            return m->toPlainText();
+        if (auto* m = qobject_cast<const QPlainTextEdit*>(w)) {
+            const QString all = m->toPlainText();  // of the note, the first paragraph
+            return all.left(all.contains(QLatin1Char('\n')) ? all.indexOf(QLatin1Char('\n')) : all.size());
+        }
         break;
     }
     return QString();

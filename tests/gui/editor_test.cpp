@@ -47,6 +47,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // filled by the main window in the program
+        shell::catalogue().fill(shell::UiLanguage::Russian);
         m_editor.setProgramFolder(folder());
         gui::EditorDialogs d;
         d.openFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };
@@ -130,15 +132,17 @@ TEST_F(MainWindowTest, EditorReloadsTheTableAtEveryOpening)
     };
     openEditor([&] { m_editor.findChild<QAction*>(QStringLiteral("N6"))->trigger(); });
     writeBytes(folder() + QStringLiteral("tablegost3900.txt"), "second table\n");
-    shell::catalogue().fill(shell::UiLanguage::English);
-    openEditor([] {});
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    get<QAction>("N107")->trigger();
+    openEditor([this] {
+        EXPECT_EQ(m_editor.findChild<QAction*>(QStringLiteral("N6"))->text(), QStringLiteral("Open..."));
+        EXPECT_EQ(m_editor.windowTitle(), QStringLiteral("Edit of table GOST 3900-85"));
+    });
+    get<QAction>("N106")->trigger();
 
     EXPECT_EQ(seen, (QStringList{"first table\n", "second table\n"}));
     EXPECT_EQ(m_editor.editorFileName(), folder() + QStringLiteral("other/notes.txt"));
     EXPECT_EQ(m_editor.textArea()->toPlainText(), QStringLiteral("second table\n"));
     EXPECT_EQ(m_editor.statusText(), QStringLiteral("  Загружен файл - ") + m_editor.editorFileName());
-    EXPECT_EQ(m_editor.findChild<QAction*>(QStringLiteral("N6"))->text(), QStringLiteral("Open..."));
 }
 
 // A cancelled open changes nothing; a file that cannot be read is reported

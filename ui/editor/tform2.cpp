@@ -20,7 +20,6 @@
 #include "app/catalogue.h"
 #include "app/help.h"
 #include "app/message_box.h"
-#include "app/window_texts.h"
 #include "density/table_file.h"
 #include "editor_icons.h"
 
@@ -35,10 +34,6 @@ constexpr std::size_t kListedLines = 5;
 QString entry(density::MsgKey key)
 {
     return QString::fromStdString(shell::catalogue().text(key));
-}
-shell::UiLanguage language()
-{
-    return shell::catalogue().language();
 }
 
 // The part after the last folder separator or drive colon.
@@ -67,11 +62,10 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("TForm2"));
     m_dialogs = withDesktopDialogs({});
     m_dialogFont = {QFont(QStringLiteral("MS Sans Serif"), 8), palette().color(QPalette::WindowText)};
     buildWindow();
-    shell::applyWindowTexts(this, shell::UiLanguage::Russian);
     move(10, 10);
     resize(500, 300);
 }
@@ -171,7 +165,6 @@ void TForm2::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    shell::applyWindowTexts(this, language());
     loadFile(m_programFolder + kTableFile);
     m_text->setFocus(Qt::OtherFocusReason);
 }
@@ -180,12 +173,12 @@ bool TForm2::loadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(shell::EditorMessage::ReadFailed, path, file.errorString());
+        reportFailure(density::MsgKey::MsgEditorReadFailed, path, file.errorString());
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        reportFailure(shell::EditorMessage::ReadFailed, path, file.errorString());
+        reportFailure(density::MsgKey::MsgEditorReadFailed, path, file.errorString());
         return false;
     }
     // UTF-8 when the bytes are valid UTF-8, otherwise one character per byte,
@@ -213,20 +206,19 @@ QByteArray TForm2::encodedText() const
     return bytes;
 }
 
-void TForm2::reportFailure(shell::EditorMessage message, const QString& path, const QString& reason)
+void TForm2::reportFailure(density::MsgKey message, const QString& path, const QString& reason)
 {
     shell::BoxRequest box;
     box.caption = entry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Critical;
-    box.text =
-        shell::editorMessage(message, language()) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
+    box.text = entry(message) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
     shell::showBox(this, box);
 }
 
 void TForm2::openFile()
 {
     FileRequest request;
-    request.title = shell::windowText("OpenDialog1", "windowTitle", language());
+    request.title = entry(density::MsgKey::TextOpenDialogTitle);
     request.folder = m_programFolder;
     request.filter = kFilter;
     const QString chosen = m_dialogs.openFile(this, request);
@@ -243,7 +235,7 @@ void TForm2::saveFile()
 {
     m_fileName = bareName(m_fileName);
     FileRequest request;
-    request.title = shell::windowText("SaveDialog1", "windowTitle", language());
+    request.title = entry(density::MsgKey::TextSaveDialogTitle);
     request.folder = m_programFolder;
     request.proposedName = m_fileName;
     request.filter = kFilter;
@@ -264,7 +256,9 @@ void TForm2::saveFile()
     if (QFileInfo(chosen).fileName() == kTableFile && !tableReadsWell(contents))
         return;
 
-    const auto fail = [&](const QString& reason) { reportFailure(shell::EditorMessage::WriteFailed, chosen, reason); };
+    const auto fail = [&](const QString& reason) {
+        reportFailure(density::MsgKey::MsgEditorWriteFailed, chosen, reason);
+    };
     // a read-only file stays as it is, although its folder would let it be replaced
     if (QFileInfo::exists(chosen)) {
         QFile probe(chosen);
@@ -290,8 +284,8 @@ bool TForm2::askReplace(const QString& path)
     shell::BoxRequest box;
     box.caption = entry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Question;
-    box.text = shell::editorMessage(shell::EditorMessage::ReplaceFile, language()) + QDir::toNativeSeparators(path) +
-               shell::editorMessage(shell::EditorMessage::ReplaceFileEnd, language());
+    box.text = entry(density::MsgKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
+               entry(density::MsgKey::MsgEditorReplaceSuffix);
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;
     return shell::showBox(this, box) == QMessageBox::Yes;
@@ -303,16 +297,15 @@ bool TForm2::tableReadsWell(const QByteArray& contents)
     const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
     QString question;
     if (density::ReductionTable::fromText(text).empty()) {
-        question = shell::editorMessage(shell::EditorMessage::TableEmpty, language());
+        question = entry(density::MsgKey::MsgEditorTableEmpty);
     } else if (!problems.empty()) {
         QStringList lines;
         for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
             lines << QString::number(problems[i].line);
         if (problems.size() > kListedLines)
             lines << QStringLiteral("…");
-        question = shell::editorMessage(shell::EditorMessage::TableLinesBad, language()) +
-                   lines.join(QStringLiteral(", ")) +
-                   shell::editorMessage(shell::EditorMessage::TableLinesBadEnd, language());
+        question = entry(density::MsgKey::MsgEditorBadLinesPrefix) + lines.join(QStringLiteral(", ")) +
+                   entry(density::MsgKey::MsgEditorBadLinesSuffix);
     } else {
         return true;
     }

@@ -3,11 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "density/messages.h"
 #include "editor_dialogs.h"
-
-namespace shell {
-enum class EditorMessage;
-}
 
 class QLabel;
 class QPlainTextEdit;
@@ -56,7 +53,7 @@ private:
     // Asks before a table the calculator would not read is saved.
     bool tableReadsWell(const QByteArray& contents);
     bool askReplace(const QString& path);
-    void reportFailure(shell::EditorMessage message, const QString& path, const QString& reason);
+    void reportFailure(density::MsgKey message, const QString& path, const QString& reason);
     QByteArray encodedText() const;
 
     QString m_programFolder;

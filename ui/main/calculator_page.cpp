@@ -26,14 +26,13 @@ void Chain::update() const
 
 QGroupBox* readingGroup(QWidget* parent, const ReadingNames& n, CalculatorBlock& b, QLabel** densityLabel)
 {
-    QGroupBox* box = build::group(parent, n.box, n.title);
-    QLabel* label = build::label(box, n.densityLabel, n.densityText);
+    QGroupBox* box = build::group(parent, n.box);
+    QLabel* label = build::label(box, n.densityLabel);
     b.density = build::edit(box, n.density);
     b.temperature = build::edit(box, n.temperature);
     b.temperatureUnit = build::indicator(box, n.panel);
-    build::column(box)->addLayout(
-        build::row({label, b.density, nullptr, build::label(box, n.temperatureLabel, n.temperatureText), b.temperature,
-                    b.temperatureUnit}));
+    build::column(box)->addLayout(build::row(
+        {label, b.density, nullptr, build::label(box, n.temperatureLabel), b.temperature, b.temperatureUnit}));
     if (densityLabel)
         *densityLabel = label;
     return box;
@@ -43,11 +42,11 @@ QGroupBox* quantityFrame(QWidget* parent, const QuantityNames& n, CalculatorBloc
                          QLabel** resultLabel)
 {
     const bool toMass = b.course == calc::Course::Mass20 || b.course == calc::Course::Mass15;
-    QGroupBox* box = build::group(parent, n.box, n.title);
-    QLabel* given = build::label(box, n.quantityLabel, n.quantityText);
+    QGroupBox* box = build::group(parent, n.box);
+    QLabel* given = build::label(box, n.quantityLabel);
     b.quantity = build::edit(box, n.quantity);
-    b.calculate = build::button(box, n.button, "Вычислить -->>");
-    QLabel* result = build::label(box, n.resultLabel, n.resultText);
+    b.calculate = build::button(box, n.button);
+    QLabel* result = build::label(box, n.resultLabel);
     QLineEdit* resultEdit = build::edit(box, n.result);
     (toMass ? b.mass : b.volume) = resultEdit;
     b.volumeUnit = build::indicator(box, n.panel);

@@ -29,12 +29,9 @@ struct Chain {
 // temperature field with its unit indicator, each after its label.
 struct ReadingNames {
     const char* box;
-    const char* title;
     const char* densityLabel;
-    const char* densityText;
     const char* density;
     const char* temperatureLabel;
-    const char* temperatureText;
     const char* temperature;
     const char* panel;
 };
@@ -46,13 +43,10 @@ QGroupBox* readingGroup(QWidget* parent, const ReadingNames& n, CalculatorBlock&
 // Names of the frame of a volume-to-mass or mass-to-volume block.
 struct QuantityNames {
     const char* box;
-    const char* title;
     const char* quantityLabel;
-    const char* quantityText;
     const char* quantity;
     const char* button;
     const char* resultLabel;
-    const char* resultText;
     const char* result;
     const char* panel;  // beside the volume, entered or computed
 };

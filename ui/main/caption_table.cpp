@@ -70,6 +70,10 @@ const std::vector<CaptionRow>& captionTable()
         {A, {""}, C, "О программе...", "About..."},
         {A, {"Label1"}, C, "Vantorel", "Vantorel"},
         {A, {"Label3"}, C, "Версия 2.0  (2018 г.)", "Version 2.0  (2018)"},
+        {A, {"Label4"}, C, "Разработка: команда проекта Vantorel", "Developed by the Vantorel project team"},
+        {A, {"Label5"}, C, "Сайт: https://vantorel.example.org", "Web site: https://vantorel.example.org"},
+        {A, {"Label2"}, C, "Почта: support@vantorel.example.org", "E-mail: support@vantorel.example.org"},
+        {A, {"O_progr_but"}, C, "OK", "OK"},
 
         // table editor
         {E, {""}, C, "Правка таблицы ГОСТ 3900-85", "Edit of table GOST 3900-85"},

@@ -11,17 +11,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/catalogue.h"
 #include "unit_indicator.h"
 
 namespace gui::build {
 
 namespace {
-
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 template <typename W>
 W* named(W* widget, const char* name)
@@ -58,24 +52,24 @@ QLineEdit* pressureEdit(QWidget* parent, const char* name)
     return e;
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* caption)
+QLabel* label(QWidget* parent, const char* name)
 {
-    return named(new QLabel(text(caption), parent), name);
+    return named(new QLabel(parent), name);
 }
 
-QGroupBox* group(QWidget* parent, const char* name, const char* title)
+QGroupBox* group(QWidget* parent, const char* name)
 {
-    return named(new QGroupBox(text(title), parent), name);
+    return named(new QGroupBox(parent), name);
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
+QPushButton* button(QWidget* parent, const char* name)
 {
-    return named(new QPushButton(text(caption), parent), name);
+    return named(new QPushButton(parent), name);
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption)
+QCheckBox* checkBox(QWidget* parent, const char* name)
 {
-    return named(new QCheckBox(text(caption), parent), name);
+    return named(new QCheckBox(parent), name);
 }
 
 QToolButton* chainButton(QWidget* parent, const char* name)
@@ -86,7 +80,6 @@ QToolButton* chainButton(QWidget* parent, const char* name)
     QToolButton* b = flatButton(parent, name, arrow, QSize(43, 22));
     b->setIconSize(QSize(32, 16));
     b->setEnabled(false);
-    b->setToolTip(QString::fromStdString(shell::catalogue().text(density::MsgKey::HintUnlockWithCheckbox)));
     return b;
 }
 
@@ -94,28 +87,17 @@ QToolButton* helpButton(QWidget* parent, const char* name)
 {
     QToolButton* b = flatButton(parent, name, QIcon(QStringLiteral(":/icons/help.xpm")), QSize(23, 22));
     b->setIconSize(QSize(16, 16));
-    b->setToolTip(QStringLiteral("Помощь"));
     return b;
 }
 
 QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio, std::array<QRadioButton*, 3>& out)
 {
-    struct Choice {
-        const char* text;
-        const char* hint;
-    };
-    static const Choice choices[] = {
-        {"Нефть сырая", "Плотность от 611,2 до 1163,8 кг/м3"},
-        {"Нефтепродукты", "Плотность от 611,2 до 1163,9 кг/м3"},
-        {"Смазочные масла", "Плотность от 801,3 до 1163,9 кг/м3"},
-    };
-    QGroupBox* box = group(parent, name, "Группа");
+    QGroupBox* box = group(parent, name);
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(2);
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(text(choices[i].text), box);
+        auto* radio = new QRadioButton(box);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(firstRadio + i));
-        radio->setToolTip(text(choices[i].hint));
         radio->setChecked(i == 1);
         layout->addWidget(radio);
         out[i] = radio;
@@ -142,9 +124,9 @@ QHBoxLayout* row(std::initializer_list<QWidget*> items)
     return layout;
 }
 
-QGroupBox* groupRow(QWidget* parent, const char* name, const char* title, std::initializer_list<QWidget*> items)
+QGroupBox* groupRow(QWidget* parent, const char* name, std::initializer_list<QWidget*> items)
 {
-    QGroupBox* box = group(parent, name, title);
+    QGroupBox* box = group(parent, name);
     box->setLayout(row(items));
     return box;
 }

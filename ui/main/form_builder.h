@@ -16,8 +16,9 @@ class QToolButton;
 class QVBoxLayout;
 class QWidget;
 
-// Small makers for the named components of the main window's pages. Texts
-// are UTF-8; every component gets its name as objectName.
+// Small makers for the named components of the main window's pages. Every
+// component gets its name as objectName and no text: the language step sets
+// the texts.
 namespace gui {
 class UnitIndicator;
 }
@@ -27,17 +28,18 @@ namespace gui::build {
 QLineEdit* edit(QWidget* parent, const char* name);
 // An excess-pressure field: disabled, like its unchecked check box.
 QLineEdit* pressureEdit(QWidget* parent, const char* name);
-QLabel* label(QWidget* parent, const char* name, const char* text);
-QGroupBox* group(QWidget* parent, const char* name, const char* title);
-QPushButton* button(QWidget* parent, const char* name, const char* text);
-QCheckBox* checkBox(QWidget* parent, const char* name, const char* text);
+QLabel* label(QWidget* parent, const char* name);
+QGroupBox* group(QWidget* parent, const char* name);
+QPushButton* button(QWidget* parent, const char* name);
+QCheckBox* checkBox(QWidget* parent, const char* name);
 // Flat 43 x 22 button with the two-state arrow, disabled until its check box
 // unlocks it.
 QToolButton* chainButton(QWidget* parent, const char* name);
 // Flat 23 x 22 button with the question mark.
 QToolButton* helpButton(QWidget* parent, const char* name);
-// "Группа" with the radio buttons firstRadio .. firstRadio + 2, one above the
-// other, the second ("Нефтепродукты") selected; `choices` receives them.
+// The product group box with the radio buttons firstRadio .. firstRadio + 2,
+// one above the other, the second (petroleum products) selected; `choices`
+// receives them.
 QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio, std::array<QRadioButton*, 3>& choices);
 // The unit indicator of the table entry named by its panel.
 UnitIndicator* indicator(QWidget* parent, const char* panel);
@@ -45,7 +47,7 @@ UnitIndicator* indicator(QWidget* parent, const char* panel);
 // A row of widgets left to right; nullptr stands for a stretch.
 QHBoxLayout* row(std::initializer_list<QWidget*> items);
 // A group box holding one row of widgets.
-QGroupBox* groupRow(QWidget* parent, const char* name, const char* title, std::initializer_list<QWidget*> items);
+QGroupBox* groupRow(QWidget* parent, const char* name, std::initializer_list<QWidget*> items);
 // A column layout installed on the widget.
 QVBoxLayout* column(QWidget* owner);
 // The chain button with its check box, right-aligned between two groups.

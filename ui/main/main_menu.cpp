@@ -6,22 +6,20 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "unit_indicator.h"
-
 namespace gui {
 
 namespace {
 
-QMenu* submenu(QWidget* parent, const char* name, const char* caption)
+QMenu* submenu(QWidget* parent, const char* name)
 {
-    auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+    auto* menu = new QMenu(parent);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
-QAction* item(QMenu* menu, const char* name, const QString& caption)
+QAction* item(QMenu* menu, const char* name)
 {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
@@ -31,14 +29,12 @@ void separator(QMenu* menu, const char* name)
     menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
-// "Сбросить все …": one plain command per unit of the kind.
-void resetMenu(QMenu* settings, const char* name, const char* caption, density::UnitKind kind,
-               std::initializer_list<const char*> items)
+// "Reset all ...": one plain command per unit of the kind.
+void resetMenu(QMenu* settings, const char* name, std::initializer_list<const char*> items)
 {
-    QMenu* menu = submenu(settings, name, caption);
-    int unit = 1;
+    QMenu* menu = submenu(settings, name);
     for (const char* itemName : items)
-        item(menu, itemName, unitItemCaption(kind, unit++));
+        item(menu, itemName);
     settings->addMenu(menu);
 }
 
@@ -48,21 +44,21 @@ void buildMainMenu(QMenuBar* bar)
 {
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = submenu(bar, "N1", "Файл");
-    item(file, "N5", QStringLiteral("Править таблицу ГОСТ 3900-85"));
+    QMenu* file = submenu(bar, "N1");
+    item(file, "N5");
     separator(file, "N2");
-    item(file, "N4", QStringLiteral("Закрыть"));
+    item(file, "N4");
     bar->addMenu(file);
 
-    QMenu* settings = submenu(bar, "N79", "Настройки");
-    resetMenu(settings, "N80", "Сбросить все температуры", density::UnitKind::Temperature, {"N83", "N84"});
-    resetMenu(settings, "N81", "Сбросить все объемы", density::UnitKind::Volume, {"N85", "N86", "N87"});
-    resetMenu(settings, "N82", "Сбросить все давления", density::UnitKind::Pressure, {"N88", "N89", "N90", "N91"});
+    QMenu* settings = submenu(bar, "N79");
+    resetMenu(settings, "N80", {"N83", "N84"});
+    resetMenu(settings, "N81", {"N85", "N86", "N87"});
+    resetMenu(settings, "N82", {"N88", "N89", "N90", "N91"});
     separator(settings, "N104");
-    QMenu* language = submenu(settings, "N105", "Язык");
+    QMenu* language = submenu(settings, "N105");
     auto* languages = new QActionGroup(language);
-    QAction* russian = item(language, "N106", QStringLiteral("Русский"));
-    QAction* english = item(language, "N107", QStringLiteral("Английский"));
+    QAction* russian = item(language, "N106");
+    QAction* english = item(language, "N107");
     for (QAction* a : {russian, english}) {
         a->setCheckable(true);
         languages->addAction(a);
@@ -71,10 +67,10 @@ void buildMainMenu(QMenuBar* bar)
     settings->addMenu(language);
     bar->addMenu(settings);
 
-    QMenu* help = submenu(bar, "N3", "Помощь");
-    item(help, "N7", QStringLiteral("Справка"))->setIcon(QIcon(QStringLiteral(":/icons/help.xpm")));
+    QMenu* help = submenu(bar, "N3");
+    item(help, "N7")->setIcon(QIcon(QStringLiteral(":/icons/help.xpm")));
     separator(help, "N6");
-    item(help, "N8", QStringLiteral("О программе..."));
+    item(help, "N8");
     bar->addMenu(help);
 }
 

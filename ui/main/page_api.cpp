@@ -24,11 +24,8 @@ namespace {
 
 struct FrameNames {
     const char* frame;
-    const char* title;
     const char* inputs;
-    const char* inputsTitle;
     const char* firstLabel;
-    const char* firstText;
     const char* firstEdit;
     const char* temperatureLabel;
     const char* temperatureEdit;
@@ -38,10 +35,8 @@ struct FrameNames {
     int firstRadio;
     const char* results;
     const char* standardLabel;
-    const char* standardText;
     const char* standardEdit;
     const char* finalLabel;
-    const char* finalText;
     const char* finalEdit;
     const char* button;
 };
@@ -51,22 +46,20 @@ struct FrameNames {
 QGroupBox* frame(QWidget* page, const FrameNames& n, CalculatorBlock& b, QLineEdit*& standardResult,
                  QLineEdit*& finalResult)
 {
-    QGroupBox* box = group(page, n.frame, n.title);
-    QGroupBox* inputs = readingGroup(box,
-                                     {n.inputs, n.inputsTitle, n.firstLabel, n.firstText, n.firstEdit,
-                                      n.temperatureLabel, "Температура", n.temperatureEdit, n.panel},
-                                     b);
-    QGroupBox* results = group(box, n.results, "Расчетная плотность");
+    QGroupBox* box = group(page, n.frame);
+    QGroupBox* inputs =
+        readingGroup(box, {n.inputs, n.firstLabel, n.firstEdit, n.temperatureLabel, n.temperatureEdit, n.panel}, b);
+    QGroupBox* results = group(box, n.results);
     standardResult = edit(results, n.standardEdit);
     finalResult = edit(results, n.finalEdit);
-    results->setLayout(row({label(results, n.standardLabel, n.standardText), standardResult, nullptr,
-                            label(results, n.finalLabel, n.finalText), finalResult}));
-    b.calculate = button(box, n.button, "Вычислить");
+    results->setLayout(
+        row({label(results, n.standardLabel), standardResult, nullptr, label(results, n.finalLabel), finalResult}));
+    b.calculate = button(box, n.button);
 
     auto* inputColumn = new QVBoxLayout;
     inputColumn->addWidget(inputs);
     if (n.glass) {
-        b.glass = checkBox(box, n.glass, "Учитывать температурное расширение стекла ареометра");
+        b.glass = checkBox(box, n.glass);
         inputColumn->addWidget(b.glass);
     }
     auto* inputRow = new QHBoxLayout;
@@ -85,18 +78,18 @@ QGroupBox* frame(QWidget* page, const FrameNames& n, CalculatorBlock& b, QLineEd
 // through GOST R 50.2.076-2010.
 // clang-format off
 const FrameNames kFrames[4] = {
-    {"GroupBox21", "ГОСТ -->> API", "GroupBox22", "Замер по ареометру", "Label37", "Плотность (кг/м3)", "Edit32",
-     "Label38", "Edit33", "Panel16", nullptr, nullptr, 0, "GroupBox32", "Label49", "При 20°C (кг/м3)", "Edit45",
-     "Label36", "API при 60°F (град.)", "Edit34", "Button1"},
-    {"GroupBox23", "API -->> ГОСТ", "GroupBox24", "Параметры", "Label40", "Плотность по API при 60°F (град.)",
-     "Edit35", "Label41", "Edit36", "Panel17", nullptr, nullptr, 0, "GroupBox31", "Label50", "При 20°C (кг/м3)",
-     "Edit44", "Label39", "Фактическая (кг/м3)", "Edit37", "Button2"},
-    {"GroupBox25", "ГОСТ -->> API", "GroupBox26", "Замер по ареометру", "Label43", "Плотность (кг/м3)", "Edit38",
-     "Label44", "Edit39", "Panel18", "CheckBox11", "GroupBox27", 13, "GroupBox33", "Label51", "При 15°C (кг/м3)",
-     "Edit46", "Label42", "API при 60°F (град.)", "Edit40", "Button11"},
-    {"GroupBox28", "API -->> ГОСТ", "GroupBox29", "Параметры", "Label47", "Плотность по API при 60°F (град.)",
+    {"GroupBox21", "GroupBox22", "Label37", "Edit32",
+     "Label38", "Edit33", "Panel16", nullptr, nullptr, 0, "GroupBox32", "Label49", "Edit45",
+     "Label36", "Edit34", "Button1"},
+    {"GroupBox23", "GroupBox24", "Label40", 
+     "Edit35", "Label41", "Edit36", "Panel17", nullptr, nullptr, 0, "GroupBox31", "Label50", 
+     "Edit44", "Label39", "Edit37", "Button2"},
+    {"GroupBox25", "GroupBox26", "Label43", "Edit38",
+     "Label44", "Edit39", "Panel18", "CheckBox11", "GroupBox27", 13, "GroupBox33", "Label51", 
+     "Edit46", "Label42", "Edit40", "Button11"},
+    {"GroupBox28", "GroupBox29", "Label47", 
      "Edit41", "Label48", "Edit42", "Panel19", "CheckBox12", "GroupBox30", 16, "GroupBox34", "Label52",
-     "При 15°C (кг/м3)", "Edit47", "Label45", "Фактическая (кг/м3)", "Edit43", "Button12"},
+     "Edit47", "Label45", "Edit43", "Button12"},
 };
 // clang-format on
 
@@ -106,10 +99,8 @@ ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner
 {
     m_subPages = new QTabWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
-    m_subPages->addTab(subPage("TabSheet6", "SpeedButton9", m_toApi20, m_fromApi20, false),
-                       QStringLiteral("По ГОСТ 3900-85 (20°C)"));
-    m_subPages->addTab(subPage("TabSheet7", "SpeedButton10", m_toApi15, m_fromApi15, true),
-                       QStringLiteral("По ГОСТ Р 50.2.076-2010 (15°C)"));
+    m_subPages->addTab(subPage("TabSheet6", "SpeedButton9", m_toApi20, m_fromApi20, false), QString());
+    m_subPages->addTab(subPage("TabSheet7", "SpeedButton10", m_toApi15, m_fromApi15, true), QString());
 
     auto* notePage = new QWidget;
     notePage->setObjectName(QStringLiteral("TabSheet8"));
@@ -119,7 +110,7 @@ ApiPage::ApiPage(const BlockRunner& runner) : CalculatorPage("TabSheet2", runner
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column(notePage)->addWidget(note);
-    m_subPages->addTab(notePage, QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionAttention)));
+    m_subPages->addTab(notePage, QString());
     m_subPages->setCurrentIndex(0);
     column(this)->addWidget(m_subPages);
 

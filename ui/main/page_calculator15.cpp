@@ -42,20 +42,19 @@ struct ParameterNames {
 // density's label.
 QLabel* parameters(QGroupBox* block, const ParameterNames& n, CalculatorBlock& b)
 {
-    QGroupBox* box = group(block, n.box, "Параметры");
-    QLabel* densityLabel = label(box, n.densityLabel, "Плотность при 15°C (кг/м3)");
+    QGroupBox* box = group(block, n.box);
+    QLabel* densityLabel = label(box, n.densityLabel);
     b.density = edit(box, n.densityEdit);
     b.temperature = edit(box, n.temperatureEdit);
     b.temperatureUnit = indicator(box, n.temperaturePanel);
-    b.pressureOn = checkBox(box, n.pressureCheck, "Учитывать избыточное давление");
+    b.pressureOn = checkBox(box, n.pressureCheck);
     b.pressure = pressureEdit(box, n.pressureEdit);
     b.pressureUnit = indicator(box, n.pressurePanel);
-    b.actualLine = label(box, n.actualLine, "Плотность фактическая (кг/м3) :");
+    b.actualLine = label(box, n.actualLine);
     auto* rows = new QVBoxLayout;
-    rows->addLayout(row({densityLabel, b.density, nullptr, label(box, n.temperatureLabel, "Температура в танке"),
-                         b.temperature, b.temperatureUnit}));
     rows->addLayout(
-        row({b.pressureOn, b.pressure, b.pressureUnit, label(box, n.rangeLabel, "(0 .... 10,34)"), nullptr}));
+        row({densityLabel, b.density, nullptr, label(box, n.temperatureLabel), b.temperature, b.temperatureUnit}));
+    rows->addLayout(row({b.pressureOn, b.pressure, b.pressureUnit, label(box, n.rangeLabel), nullptr}));
     rows->addWidget(b.actualLine);
     auto* layout = new QHBoxLayout(box);
     layout->addLayout(rows, 1);
@@ -72,10 +71,8 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
 
     CalculatorBlock& m = m_toMass;
     QLabel* massLabel = nullptr;
-    QGroupBox* toMass = quantityFrame(this,
-                                      {"GroupBox13", "Объем в массу", "Label23", "Объем", "Edit21", "Button9",
-                                       "Label24", "Масса (т)", "Edit22", "Panel11"},
-                                      m, nullptr, &massLabel);
+    QGroupBox* toMass = quantityFrame(
+        this, {"GroupBox13", "Label23", "Edit21", "Button9", "Label24", "Edit22", "Panel11"}, m, nullptr, &massLabel);
     parameters(toMass,
                {"GroupBox14", "Label25", "Edit23", "Label26", "Edit24", "Panel9", "CheckBox3", "Edit30", "Panel13",
                 "Label34", "GroupBox19", 7, "Label27"},
@@ -83,15 +80,13 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
     layout->addWidget(toMass);
 
     m_chain.button = chainButton(this, "SpeedButton4");
-    m_chain.box = checkBox(this, "CheckBox10", "Объем в объем");
+    m_chain.box = checkBox(this, "CheckBox10");
     layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
     CalculatorBlock& v = m_toVolume;
     QLabel* givenMassLabel = nullptr;
-    QGroupBox* toVolume = quantityFrame(this,
-                                        {"GroupBox15", "Массу в объем", "Label28", "Масса (т)", "Edit25", "Button10",
-                                         "Label29", "Объем", "Edit26", "Panel2"},
-                                        v, &givenMassLabel);
+    QGroupBox* toVolume = quantityFrame(
+        this, {"GroupBox15", "Label28", "Edit25", "Button10", "Label29", "Edit26", "Panel2"}, v, &givenMassLabel);
     QLabel* givenDensityLabel = parameters(toVolume,
                                            {"GroupBox16", "Label30", "Edit27", "Label31", "Edit28", "Panel10",
                                             "CheckBox4", "Edit31", "Panel14", "Label35", "GroupBox20", 10, "Label32"},

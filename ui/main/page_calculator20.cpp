@@ -24,35 +24,27 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
 
     CalculatorBlock& m = m_toMass;
     QLabel* massLabel = nullptr;
-    QGroupBox* toMass = quantityFrame(
-        this,
-        {"GroupBox5", "Объем в массу", "Label7", "Объем", "Edit7", "Button5", "Label8", "Масса (т)", "Edit8", "Panel1"},
-        m, nullptr, &massLabel);
-    QGroupBox* massParameters = readingGroup(toMass,
-                                             {"GroupBox6", "Параметры", "Label9", "Плотность при 20°C (кг/м3)", "Edit9",
-                                              "Label10", "Температура в танке", "Edit10", "Panel5"},
-                                             m);
-    m.actualLine = label(massParameters, "Label11", "Плотность фактическая (кг/м3) :");
+    QGroupBox* toMass = quantityFrame(this, {"GroupBox5", "Label7", "Edit7", "Button5", "Label8", "Edit8", "Panel1"}, m,
+                                      nullptr, &massLabel);
+    QGroupBox* massParameters =
+        readingGroup(toMass, {"GroupBox6", "Label9", "Edit9", "Label10", "Edit10", "Panel5"}, m);
+    m.actualLine = label(massParameters, "Label11");
     massParameters->layout()->addWidget(m.actualLine);
     toMass->layout()->addWidget(massParameters);
     layout->addWidget(toMass);
 
     m_chain.button = chainButton(this, "SpeedButton3");
-    m_chain.box = checkBox(this, "CheckBox9", "Объем в объем");
+    m_chain.box = checkBox(this, "CheckBox9");
     layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
     CalculatorBlock& v = m_toVolume;
     QLabel* givenMassLabel = nullptr;
-    QGroupBox* toVolume = quantityFrame(this,
-                                        {"GroupBox7", "Массу в объем", "Label12", "Масса (т)", "Edit11", "Button6",
-                                         "Label13", "Объем", "Edit12", "Panel15"},
-                                        v, &givenMassLabel);
+    QGroupBox* toVolume = quantityFrame(
+        this, {"GroupBox7", "Label12", "Edit11", "Button6", "Label13", "Edit12", "Panel15"}, v, &givenMassLabel);
     QLabel* givenDensityLabel = nullptr;
-    QGroupBox* volumeParameters = readingGroup(toVolume,
-                                               {"GroupBox8", "Параметры", "Label14", "Плотность при 20°C (кг/м3)",
-                                                "Edit13", "Label15", "Температура в танке", "Edit14", "Panel6"},
-                                               v, &givenDensityLabel);
-    v.actualLine = label(volumeParameters, "Label16", "Плотность фактическая (кг/м3) :");
+    QGroupBox* volumeParameters = readingGroup(
+        toVolume, {"GroupBox8", "Label14", "Edit13", "Label15", "Edit14", "Panel6"}, v, &givenDensityLabel);
+    v.actualLine = label(volumeParameters, "Label16");
     volumeParameters->layout()->addWidget(v.actualLine);
     toVolume->layout()->addWidget(volumeParameters);
     layout->addWidget(toVolume);

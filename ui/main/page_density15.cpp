@@ -24,16 +24,13 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     QVBoxLayout* layout = column(this);
 
     CalculatorBlock& r = m_reduction;
-    QGroupBox* reduction = group(this, "GroupBox9", "Приведение к плотности при 15°C");
-    QGroupBox* reading = readingGroup(reduction,
-                                      {"GroupBox10", "Замер по ареометру", "Label18", "Плотность (кг/м3)", "Edit15",
-                                       "Label19", "Температура", "Edit16", "Panel7"},
-                                      r);
-    r.glass = checkBox(reduction, "CheckBox1", "Учитывать температурное расширение стекла ареометра");
+    QGroupBox* reduction = group(this, "GroupBox9");
+    QGroupBox* reading = readingGroup(reduction, {"GroupBox10", "Label18", "Edit15", "Label19", "Edit16", "Panel7"}, r);
+    r.glass = checkBox(reduction, "CheckBox1");
     QGroupBox* reductionGroup = productGroup(reduction, "GroupBox17", 1, r.group);
-    QLabel* resultLabel = label(reduction, "Label17", "Плотность при 15°C (кг/м3)");
+    QLabel* resultLabel = label(reduction, "Label17");
     r.density15 = edit(reduction, "Edit17");
-    r.calculate = button(reduction, "Button7", "Вычислить");
+    r.calculate = button(reduction, "Button7");
     auto* readingColumn = new QVBoxLayout;
     readingColumn->addWidget(reading);
     readingColumn->addWidget(r.glass);
@@ -44,29 +41,25 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     layout->addWidget(reduction);
 
     m_chain.button = chainButton(this, "SpeedButton2");
-    m_chain.box = checkBox(this, "CheckBox8", "Плотность в плотность");
+    m_chain.box = checkBox(this, "CheckBox8");
     layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
     CalculatorBlock& a = m_actual;
-    QGroupBox* actual = group(this, "GroupBox11", "Расчет фактической плотности");
+    QGroupBox* actual = group(this, "GroupBox11");
     QLabel* givenLabel = nullptr;
-    QGroupBox* parameters = readingGroup(actual,
-                                         {"GroupBox12", "Параметры", "Label21", "Плотность при 15°C (кг/м3)", "Edit18",
-                                          "Label22", "Температура", "Edit19", "Panel8"},
-                                         a, &givenLabel);
-    a.pressureOn = checkBox(parameters, "CheckBox2", "Учитывать избыточное давление");
+    QGroupBox* parameters =
+        readingGroup(actual, {"GroupBox12", "Label21", "Edit18", "Label22", "Edit19", "Panel8"}, a, &givenLabel);
+    a.pressureOn = checkBox(parameters, "CheckBox2");
     a.pressure = pressureEdit(parameters, "Edit29");
     a.pressureUnit = indicator(parameters, "Panel12");
     static_cast<QVBoxLayout*>(parameters->layout())
-        ->addLayout(
-            row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33", "(0 .... 10,34)"), nullptr}));
+        ->addLayout(row({a.pressureOn, a.pressure, a.pressureUnit, label(parameters, "Label33"), nullptr}));
     QGroupBox* actualGroup = productGroup(actual, "GroupBox18", 4, a.group);
     a.actualDensity = edit(actual, "Edit20");
-    a.calculate = button(actual, "Button8", "Вычислить");
+    a.calculate = button(actual, "Button8");
     auto* parametersColumn = new QVBoxLayout;
     parametersColumn->addWidget(parameters);
-    parametersColumn->addLayout(
-        row({label(actual, "Label20", "Плотность фактическая (кг/м3) :"), a.actualDensity, nullptr, a.calculate}));
+    parametersColumn->addLayout(row({label(actual, "Label20"), a.actualDensity, nullptr, a.calculate}));
     auto* actualLayout = new QHBoxLayout(actual);
     actualLayout->addLayout(parametersColumn, 1);
     actualLayout->addWidget(actualGroup);

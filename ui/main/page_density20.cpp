@@ -24,36 +24,30 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     QVBoxLayout* layout = column(this);
 
     CalculatorBlock& r = m_reduction;
-    QGroupBox* reduction = group(this, "GroupBox1", "Приведение к плотности при 20°C");
-    QGroupBox* reading = readingGroup(reduction,
-                                      {"GroupBox3", "Замер по ареометру", "Label1", "Плотность (кг/м3)", "Edit1",
-                                       "Label2", "Температура", "Edit2", "Panel3"},
-                                      r);
-    QLabel* resultLabel = label(reduction, "Label3", "Плотность при 20°C (кг/м3)");
+    QGroupBox* reduction = group(this, "GroupBox1");
+    QGroupBox* reading = readingGroup(reduction, {"GroupBox3", "Label1", "Edit1", "Label2", "Edit2", "Panel3"}, r);
+    QLabel* resultLabel = label(reduction, "Label3");
     r.density20 = edit(reduction, "Edit3");
-    r.calculate = button(reduction, "Button3", "Вычислить");
+    r.calculate = button(reduction, "Button3");
     QVBoxLayout* reductionLayout = column(reduction);
     reductionLayout->addWidget(reading);
     reductionLayout->addLayout(row({resultLabel, r.density20, nullptr, r.calculate}));
     layout->addWidget(reduction);
 
     m_chain.button = chainButton(this, "SpeedButton1");
-    m_chain.box = checkBox(this, "CheckBox7", "Плотность в плотность");
+    m_chain.box = checkBox(this, "CheckBox7");
     layout->addLayout(chainRow(m_chain.button, m_chain.box));
 
     CalculatorBlock& a = m_actual;
-    QGroupBox* actual = group(this, "GroupBox2", "Расчет фактической плотности");
+    QGroupBox* actual = group(this, "GroupBox2");
     QLabel* givenLabel = nullptr;
-    QGroupBox* parameters = readingGroup(actual,
-                                         {"GroupBox4", "Параметры", "Label4", "Плотность при 20°C (кг/м3)", "Edit4",
-                                          "Label5", "Температура", "Edit5", "Panel4"},
-                                         a, &givenLabel);
+    QGroupBox* parameters =
+        readingGroup(actual, {"GroupBox4", "Label4", "Edit4", "Label5", "Edit5", "Panel4"}, a, &givenLabel);
     a.actualDensity = edit(actual, "Edit6");
-    a.calculate = button(actual, "Button4", "Вычислить");
+    a.calculate = button(actual, "Button4");
     QVBoxLayout* actualLayout = column(actual);
     actualLayout->addWidget(parameters);
-    actualLayout->addLayout(
-        row({label(actual, "Label6", "Плотность фактическая (кг/м3)"), a.actualDensity, nullptr, a.calculate}));
+    actualLayout->addLayout(row({label(actual, "Label6"), a.actualDensity, nullptr, a.calculate}));
     layout->addWidget(actual);
 
     layout->addLayout(helpRow(helpButton(this, "SpeedButton5", "density20.html")));

@@ -36,8 +36,7 @@ TForm1::TForm1(QWidget* parent)
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     initResources();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantorel"));
+    setObjectName(QStringLiteral("TForm1"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantorel.xpm")));
     move(219, 113);
     buildWindow();
@@ -51,12 +50,13 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
     m_editor = editor;
     m_about = about;
     m_language->setWindows(editor, about);
+    // a window built and never shown still reads in the language in force
+    m_language->apply(m_language->current());
 }
 
 void TForm1::buildWindow()
 {
-    // the window is built with the Russian texts; the language step of the
-    // show sequence sets them again
+    // the unit words of the indicators come from the catalogue
     if (!shell::catalogue().filled())
         shell::catalogue().fill(shell::UiLanguage::Russian);
 
@@ -68,11 +68,9 @@ void TForm1::buildWindow()
     m_api = new ApiPage(m_runner);
     m_density15 = new Density15Page(m_runner);
     m_calculator15 = new Calculator15Page(m_runner);
-    m_pages->addTab(m_density20, QStringLiteral("Плотность по ГОСТ 3900-85 (20°C)"));
-    m_pages->addTab(m_calculator20, QStringLiteral("Калькулятор по ГОСТ 3900-85 (20°C)"));
-    m_pages->addTab(m_api, QStringLiteral("Приведение к плотности API (60°F)"));
-    m_pages->addTab(m_density15, QStringLiteral("Плотность по ГОСТ Р 50.2.076-2010 (15°C)"));
-    m_pages->addTab(m_calculator15, QStringLiteral("Калькулятор по ГОСТ Р 50.2.076-2010 (15°C)"));
+    for (QWidget* page :
+         std::initializer_list<QWidget*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
+        m_pages->addTab(page, QString());
     m_pages->setCurrentIndex(0);
     setCentralWidget(m_pages);
     for (CalculatorPage* page :
@@ -84,6 +82,9 @@ void TForm1::buildWindow()
     connectMenu();
     connectUnitIndicators();
     m_language = new LanguageSwitch(this);
+    // the builders leave every text to the language step; a window built and
+    // never shown reads Russian, and its size fits the Russian texts
+    m_language->apply(shell::UiLanguage::Russian);
     fixSize();
 }
 

@@ -29,38 +29,12 @@ QString widestUnitWord(density::UnitKind kind)
 
 }  // namespace
 
-QString unitItemCaption(density::UnitKind kind, int unit)
-{
-    static const char* const temperature[] = {"Градусы Цельсия (°C)", "Градусы Фаренгейта (°F)"};
-    static const char* const volume[] = {"Кубометры (1000 л.)", "US Gallons (3,78541 л.)", "Barrels (158,988 л.)"};
-    static const char* const pressure[] = {"Мегапаскаль (MPa)", "Бар (bar)",
-                                           "Техническая атмосфера (ат , кг/см2 , кгс/см2)",
-                                           "Фунт на квадратный дюйм (psi)"};
-    if (unit < 1 || unit > density::unitCount(kind))
-        return {};
-    switch (kind) {
-    case density::UnitKind::Temperature:
-        return QString::fromUtf8(temperature[unit - 1]);
-    case density::UnitKind::Volume:
-        return QString::fromUtf8(volume[unit - 1]);
-    case density::UnitKind::Pressure:
-        return QString::fromUtf8(pressure[unit - 1]);
-    }
-    return {};
-}
-
-QString recalcItemCaption()
-{
-    return QStringLiteral("Пересчитать при смене единиц");
-}
-
 UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
     : QLabel(parent), m_entry(entry), m_popup(new QMenu(this)), m_units(new QActionGroup(this))
 {
     setObjectName(QString::fromLatin1(entry.panel));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
-    setToolTip(QStringLiteral("Для смены единиц : правая кнопка мыши или двойной клик"));
     setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(entry.kind, 1))));
     const QFontMetrics metrics(font());
     setFixedWidth(metrics.horizontalAdvance(widestUnitWord(entry.kind)) + 2 * frameWidth() + 12);
@@ -69,7 +43,7 @@ UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
     m_units->setExclusive(true);
     int unit = 1;
     for (const char* name : entry.unitItems) {
-        QAction* item = m_popup->addAction(unitItemCaption(entry.kind, unit));
+        QAction* item = m_popup->addAction(QString());
         item->setObjectName(QString::fromLatin1(name));
         item->setCheckable(true);
         item->setChecked(unit == 1);
@@ -78,7 +52,7 @@ UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
         ++unit;
     }
     m_popup->addSeparator()->setObjectName(QString::fromLatin1(entry.separator));
-    m_recalcItem = m_popup->addAction(recalcItemCaption());
+    m_recalcItem = m_popup->addAction(QString());
     m_recalcItem->setObjectName(QString::fromLatin1(entry.recalcItem));
     m_recalcItem->setCheckable(true);
     m_recalcItem->setChecked(true);
@@ -88,6 +62,7 @@ void UnitIndicator::bind(QLineEdit* field, QLabel* rangeLabel)
 {
     m_field = field;
     m_rangeLabel = rangeLabel;
+    showUnit(currentUnit());
 }
 
 int UnitIndicator::currentUnit() const

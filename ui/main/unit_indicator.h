@@ -13,11 +13,6 @@ class QMenu;
 
 namespace gui {
 
-// Russian caption of a unit item, the same in the pop-ups and in the
-// "reset all" menu.
-QString unitItemCaption(density::UnitKind kind, int unit);
-QString recalcItemCaption();
-
 // The small sunken panel beside a temperature, volume or pressure field that
 // shows the field's unit word. A right click opens its pop-up menu: one radio
 // item per unit, a separator, and the recalculate item.
