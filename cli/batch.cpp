@@ -127,10 +127,8 @@ void splitCsv(const std::string& line, char delimiter, std::vector<std::string>&
 
 void appendCsvField(std::string& out, const std::string& field, char delimiter)
 {
-    bool plain = true;
-    for (const char c : field)
-        plain = plain && c != delimiter && c != '"' && c != '\r' && c != '\n';
-    if (plain) {
+    const auto special = [delimiter](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(field.begin(), field.end(), special)) {
         out += field;
         return;
     }
@@ -158,6 +156,12 @@ public:
     int process(const std::string& line, std::string& out)
     {
         splitCsv(line, m_delimiter, m_fields);
+        // the fields as read, before the calculation takes their texts
+        for (std::size_t c = 0; c < m_inputColumns; ++c) {
+            if (c < m_fields.size())
+                appendCsvField(out, m_fields[c], m_delimiter);
+            out.push_back(m_delimiter);
+        }
         m_message.clear();
         m_outcome.results.clear();
         m_outcome.messages.clear();
@@ -185,9 +189,7 @@ public:
                     else
                         m_arguments[k].clear();
                 }
-                m_calculator.run(*command, m_arguments, m_options, m_outcome);
-                for (std::size_t k = 0; k < needed && 1 + k < m_fields.size(); ++k)
-                    m_arguments[k].swap(m_fields[1 + k]);
+                m_calculator.runTaking(*command, m_arguments, m_options, m_outcome);
                 for (const std::string& m : m_outcome.messages) {
                     if (!m_message.empty())
                         m_message += " / ";
@@ -196,11 +198,6 @@ public:
             }
         }
 
-        for (std::size_t c = 0; c < m_inputColumns; ++c) {
-            if (c < m_fields.size())
-                appendCsvField(out, m_fields[c], m_delimiter);
-            out.push_back(m_delimiter);
-        }
         std::fill(m_columns.begin(), m_columns.end(), nullptr);
         for (const auto& [name, value] : m_outcome.results) {
             const auto at = std::find(m_names.begin(), m_names.end(), name);
