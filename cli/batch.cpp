@@ -129,7 +129,7 @@ void appendCsvField(std::string& out, const std::string& field, char delimiter)
 {
     const auto special = [delimiter](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; };
     if (std::none_of(field.begin(), field.end(), special)) {
-        out += field;
+        out.append(field.data(), field.size());
         return;
     }
     out.push_back('"');
@@ -185,7 +185,7 @@ public:
                 m_arguments.resize(needed);
                 for (std::size_t k = 0; k < needed; ++k) {
                     if (1 + k < m_fields.size())
-                        m_arguments[k].swap(m_fields[1 + k]);
+                        m_arguments[k] = std::move(m_fields[1 + k]);
                     else
                         m_arguments[k].clear();
                 }

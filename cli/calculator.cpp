@@ -266,9 +266,16 @@ const std::vector<Entry>& entries()
 
 const Entry* findEntry(std::string_view name)
 {
-    for (const Entry& e : entries())
-        if (name == e.command.name)
-            return &e;
+    // the names measured once: batch looks one up on every line
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> out;
+        for (const Entry& e : entries())
+            out.emplace_back(e.command.name);
+        return out;
+    }();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (name == names[i])
+            return &entries()[i];
     return nullptr;
 }
 
