@@ -144,9 +144,11 @@ void splitCsv(const std::string& line, char delimiter, std::vector<std::string>&
             while (i < n && line[i] != delimiter)
                 f.push_back(line[i++]);
         } else {
-            const std::size_t end = std::min(line.find(delimiter, i), n);
-            f.append(line, i, end - i);
-            i = end;
+            const char* from = line.data() + i;
+            const void* hit = std::memchr(from, delimiter, n - i);
+            const std::size_t chars = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - from) : n - i;
+            f.append(from, chars);
+            i += chars;
         }
         if (i >= n)
             break;
