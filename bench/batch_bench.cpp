@@ -29,25 +29,28 @@ fs::path binaryFolder()
     return ec ? fs::current_path() : exe.parent_path();
 }
 
-// One line of each calculator in turn, with inputs that wander over the
-// admitted ranges (some fall outside the table, as in real files).
+// One line of each of the thirteen subcommands in turn, with inputs that
+// wander over the admitted ranges (some fall outside the table, as in real
+// files).
 fs::path generate(long long lines)
 {
-    const fs::path file = fs::temp_directory_path() / ("vantorel_batch_" + std::to_string(lines) + ".csv");
+    const fs::path file = fs::temp_directory_path() / ("vantorel_batch13_" + std::to_string(lines) + ".csv");
     if (fs::exists(file))
         return file;
     // written under another name first, so that an interrupted run leaves no
     // short file behind to be taken for a whole one
     const fs::path partial = fs::path(file).concat(".part");
     std::ofstream out(partial, std::ios::binary);
-    out << "command,a,b,c\n";
+    out << "command,a,b,c,d\n";
     char buf[128];
     for (long long i = 0; i < lines; ++i) {
         const double d = 600 + (i * 7) % 450 + 0.1 * (i % 10);
         const double t = -20 + (i * 13) % 110 + 0.1 * (i % 10);
         const long long v = 100 + i % 5000;
         const long long api = i % 99;
-        switch (i % 12) {
+        static const char* const conversions[] = {"temperature,%.1f,C,F\n", "volume,%.1f,m3,bbl\n",
+                                                  "pressure,%.1f,bar,psi\n"};
+        switch (i % 13) {
         case 0:
             std::snprintf(buf, sizeof buf, "reduce20,%.1f,%.1f\n", d, t);
             break;
@@ -81,9 +84,14 @@ fs::path generate(long long lines)
         case 10:
             std::snprintf(buf, sizeof buf, "api15,%.1f,%.1f\n", d, t);
             break;
-        default:
+        case 11:
             std::snprintf(buf, sizeof buf, "api15-density,%lld,%.1f\n", api, t);
             break;
+        default: {
+            const int n = std::snprintf(buf, sizeof buf, "convert,");
+            std::snprintf(buf + n, sizeof buf - n, conversions[(i / 13) % 3], t);
+            break;
+        }
         }
         out << buf;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <thread>
 
 namespace cli {
@@ -28,38 +29,67 @@ void stripLineEnd(std::string& line)
 
 enum class LineRead { Line, TooLong, End, Failed };
 
-// Reads one line without its break. Of a line longer than kMaxBatchLineBytes
-// nothing is kept; the rest of it is read and dropped, or left unread when
-// the caller stops there.
-LineRead readLine(std::istream& in, std::string& line, bool skipOverlong = true)
-{
-    line.clear();
-    bool any = false;
-    bool tooLong = false;
-    char block[8192];
-    while (true) {
-        in.getline(block, sizeof block);
-        if (in.bad())
-            return LineRead::Failed;
-        const std::size_t n = static_cast<std::size_t>(in.gcount());
-        if (in.fail() && in.eof())  // nothing more
-            return !any ? LineRead::End : tooLong ? LineRead::TooLong : LineRead::Line;
-        any = true;
-        const bool blockFull = in.fail();  // the line goes on
-        const std::size_t chars = !blockFull && !in.eof() ? n - 1 : n;  // without the break
-        if (!tooLong && line.size() + chars > kMaxBatchLineBytes) {
-            tooLong = true;
-            std::string().swap(line);
-            if (!skipOverlong)
-                return LineRead::TooLong;
+// Reads the input in blocks and hands out its lines without their breaks.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : m_in(in), m_block(kBlockBytes) {}
+
+    // One line. Of a line longer than kMaxBatchLineBytes nothing is kept;
+    // the rest of it is read and dropped, or left unread when the caller
+    // stops there.
+    LineRead next(std::string& line, bool skipOverlong = true)
+    {
+        line.clear();
+        bool any = false;
+        bool tooLong = false;
+        while (true) {
+            if (m_pos == m_end && !fill())
+                return m_failed ? LineRead::Failed : !any ? LineRead::End : tooLong ? LineRead::TooLong : LineRead::Line;
+            any = true;
+            const char* start = m_block.data() + m_pos;
+            const std::size_t left = m_end - m_pos;
+            const char* brk = static_cast<const char*>(std::memchr(start, '\n', left));
+            const std::size_t chars = brk ? static_cast<std::size_t>(brk - start) : left;
+            if (!tooLong && line.size() + chars > kMaxBatchLineBytes) {
+                tooLong = true;
+                std::string().swap(line);
+                if (!skipOverlong)
+                    return LineRead::TooLong;
+            }
+            if (!tooLong)
+                line.append(start, chars);
+            m_pos += chars + (brk ? 1 : 0);
+            if (brk)
+                return tooLong ? LineRead::TooLong : LineRead::Line;
         }
-        if (!tooLong)
-            line.append(block, chars);
-        if (!blockFull)
-            return tooLong ? LineRead::TooLong : LineRead::Line;
-        in.clear();
     }
-}
+
+private:
+    static constexpr std::size_t kBlockBytes = 64 * 1024;
+
+    // False at the end of the input or when it could not be read.
+    bool fill()
+    {
+        if (m_done)
+            return false;
+        m_in.read(m_block.data(), static_cast<std::streamsize>(m_block.size()));
+        if (m_in.bad()) {
+            m_failed = m_done = true;
+            return false;
+        }
+        m_pos = 0;
+        m_end = static_cast<std::size_t>(m_in.gcount());
+        m_done = m_in.eof();
+        return m_end > 0;
+    }
+
+    std::istream& m_in;
+    std::vector<char> m_block;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_done = false;
+    bool m_failed = false;
+};
 
 // The first byte at or before `max` that starts a UTF-8 character.
 std::size_t cutAt(std::string_view text, std::size_t max)
@@ -114,9 +144,11 @@ void splitCsv(const std::string& line, char delimiter, std::vector<std::string>&
             while (i < n && line[i] != delimiter)
                 f.push_back(line[i++]);
         } else {
-            const std::size_t end = std::min(line.find(delimiter, i), n);
-            f.append(line, i, end - i);
-            i = end;
+            const char* from = line.data() + i;
+            const void* hit = std::memchr(from, delimiter, n - i);
+            const std::size_t chars = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - from) : n - i;
+            f.append(from, chars);
+            i += chars;
         }
         if (i >= n)
             break;
@@ -127,11 +159,9 @@ void splitCsv(const std::string& line, char delimiter, std::vector<std::string>&
 
 void appendCsvField(std::string& out, const std::string& field, char delimiter)
 {
-    bool plain = true;
-    for (const char c : field)
-        plain = plain && c != delimiter && c != '"' && c != '\r' && c != '\n';
-    if (plain) {
-        out += field;
+    const auto special = [delimiter](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(field.begin(), field.end(), special)) {
+        out.append(field.data(), field.size());
         return;
     }
     out.push_back('"');
@@ -158,6 +188,12 @@ public:
     int process(const std::string& line, std::string& out)
     {
         splitCsv(line, m_delimiter, m_fields);
+        // the fields as read, before the calculation takes their texts
+        for (std::size_t c = 0; c < m_inputColumns; ++c) {
+            if (c < m_fields.size())
+                appendCsvField(out, m_fields[c], m_delimiter);
+            out.push_back(m_delimiter);
+        }
         m_message.clear();
         m_outcome.results.clear();
         m_outcome.messages.clear();
@@ -181,13 +217,11 @@ public:
                 m_arguments.resize(needed);
                 for (std::size_t k = 0; k < needed; ++k) {
                     if (1 + k < m_fields.size())
-                        m_arguments[k].swap(m_fields[1 + k]);
+                        m_arguments[k] = std::move(m_fields[1 + k]);
                     else
                         m_arguments[k].clear();
                 }
-                m_calculator.run(*command, m_arguments, m_options, m_outcome);
-                for (std::size_t k = 0; k < needed && 1 + k < m_fields.size(); ++k)
-                    m_arguments[k].swap(m_fields[1 + k]);
+                m_calculator.runTaking(*command, m_arguments, m_options, m_outcome);
                 for (const std::string& m : m_outcome.messages) {
                     if (!m_message.empty())
                         m_message += " / ";
@@ -196,11 +230,6 @@ public:
             }
         }
 
-        for (std::size_t c = 0; c < m_inputColumns; ++c) {
-            if (c < m_fields.size())
-                appendCsvField(out, m_fields[c], m_delimiter);
-            out.push_back(m_delimiter);
-        }
         std::fill(m_columns.begin(), m_columns.end(), nullptr);
         for (const auto& [name, value] : m_outcome.results) {
             const auto at = std::find(m_names.begin(), m_names.end(), name);
@@ -269,7 +298,7 @@ constexpr std::size_t kKeptLineCapacity = 64 * 1024;
 
 // Reads calculation lines (empty lines skipped) up to the chunk's limits;
 // false when the input could not be read.
-bool readChunk(std::istream& in, Chunk& chunk, std::size_t columns)
+bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns)
 {
     chunk.count = 0;
     std::size_t bytes = 0;
@@ -282,7 +311,7 @@ bool readChunk(std::istream& in, Chunk& chunk, std::size_t columns)
         std::string& line = chunk.lines[chunk.count];
         if (line.capacity() > kKeptLineCapacity)
             std::string().swap(line);
-        const LineRead r = readLine(in, line);
+        const LineRead r = in.next(line);
         if (r == LineRead::Failed)
             return false;
         if (r == LineRead::End)
@@ -316,10 +345,11 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
     const auto readFailed = [&] { return stop(BatchSummary::Stop::Input, "the input could not be read to its end"); };
     const auto writeFailed = [&] { return stop(BatchSummary::Stop::Output, "the output could not be written"); };
 
+    LineReader reader(in);
     std::string line;
     // the header: the first line that is not empty
     LineRead r = LineRead::End;
-    while ((r = readLine(in, line, false)) == LineRead::Line) {
+    while ((r = reader.next(line, false)) == LineRead::Line) {
         stripLineEnd(line);
         if (!line.empty())
             break;
@@ -369,7 +399,7 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
     while (more) {
         std::size_t filled = 0;
         while (more && filled < workers) {
-            readOk = readChunk(in, chunks[filled], inputColumns);
+            readOk = readChunk(reader, chunks[filled], inputColumns);
             more = readOk && chunks[filled].count > 0;
             if (chunks[filled].count > 0)
                 ++filled;

@@ -79,21 +79,21 @@ const char* resultName(calc::Output output)
 // What the command line prints of a calculator's outcome: the rewritten
 // temperature first, then the results up to the first failure with the
 // messages shown before it. Fall-back values and error words are not results.
-void print(const calc::Outcome& o, Outcome& out)
+void print(calc::Outcome& o, Outcome& out)
 {
     const auto render = [](const Message& m) { return shell::catalogue().render(m); };
     std::size_t shown = o.messages.size();
     bool stopped = false;
-    for (const calc::ResultText& r : o.results) {
+    if (o.temperature)
+        out.results.emplace_back("temperature", std::move(*o.temperature));
+    for (calc::ResultText& r : o.results) {
         if (!r.computed) {
             shown = r.messagesBefore;
             stopped = true;
             break;
         }
-        out.results.emplace_back(resultName(r.output), r.value);
+        out.results.emplace_back(resultName(r.output), std::move(r.value));
     }
-    if (o.temperature)
-        out.results.insert(out.results.begin(), {"temperature", *o.temperature});
     for (std::size_t i = 0; i < shown; ++i)
         out.messages.push_back(render(o.messages[i]));
     if (o.status == calc::Status::NoRow && shown == 0)
@@ -105,15 +105,18 @@ void print(const calc::Outcome& o, Outcome& out)
                                                          : kStatusCalcFailed;
 }
 
-calc::Inputs inputs(calc::Course course, const Args& a, const Options& options)
+// The argument texts are moved from `taken` when it is given (it is `a`).
+calc::Inputs inputs(calc::Course course, const Args& a, Args* taken, const Options& options)
 {
     calc::Inputs in;
+    const auto text = [&](std::size_t k) { return taken ? std::move((*taken)[k]) : a[k]; };
     // the quantity blocks read a volume or a mass first
     const bool quantity = course == calc::Course::Mass20 || course == calc::Course::Volume20 ||
                           course == calc::Course::Mass15 || course == calc::Course::Volume15;
-    in.quantity = quantity ? a[0] : std::string();
-    in.density = a[quantity ? 1 : 0];
-    in.temperature = a[quantity ? 2 : 1];
+    if (quantity)
+        in.quantity = text(0);
+    in.density = text(quantity ? 1 : 0);
+    in.temperature = text(quantity ? 2 : 1);
     in.temperatureUnit = options.temperatureUnit;
     in.volumeUnit = options.volumeUnit;
     // the API page never applies a pressure
@@ -263,9 +266,16 @@ const std::vector<Entry>& entries()
 
 const Entry* findEntry(std::string_view name)
 {
-    for (const Entry& e : entries())
-        if (name == e.command.name)
-            return &e;
+    // the names measured once: batch looks one up on every line
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> out;
+        for (const Entry& e : entries())
+            out.emplace_back(e.command.name);
+        return out;
+    }();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (name == names[i])
+            return &entries()[i];
     return nullptr;
 }
 
@@ -392,6 +402,18 @@ void Calculator::run(std::string_view command, const std::vector<std::string>& a
 void Calculator::run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
                      Outcome& outcome)
 {
+    runCommand(command, arguments, nullptr, options, outcome);
+}
+
+void Calculator::runTaking(const Command& command, std::vector<std::string>& arguments, const Options& options,
+                           Outcome& outcome)
+{
+    runCommand(command, arguments, &arguments, options, outcome);
+}
+
+void Calculator::runCommand(const Command& command, const std::vector<std::string>& arguments,
+                            std::vector<std::string>* taken, const Options& options, Outcome& outcome)
+{
     outcome.status = kStatusOk;
     outcome.results.clear();
     outcome.messages.clear();
@@ -415,8 +437,8 @@ void Calculator::run(const Command& command, const std::vector<std::string>& arg
         convert(run, arguments);
         return;
     }
-    const calc::Outcome o =
-        calc::run(*e->course, inputs(*e->course, arguments, options),
+    calc::Outcome o =
+        calc::run(*e->course, inputs(*e->course, arguments, taken, options),
                   [this, &outcome](density::MessageSink&) { return loadTable(outcome) ? &m_table : nullptr; });
     print(o, outcome);
 }

@@ -77,6 +77,10 @@ public:
     // The same with a command found by findCommand.
     void run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
              Outcome& outcome);
+    // The same, taking the argument texts over instead of copying them: they
+    // are left in an unspecified state (batch).
+    void runTaking(const Command& command, std::vector<std::string>& arguments, const Options& options,
+                   Outcome& outcome);
 
     // Reads the table now, if it is there, so that later runs only read the
     // calculator (runs on several threads at once).
@@ -88,6 +92,10 @@ public:
     const density::ReductionTable& table() const { return m_table; }
 
 private:
+    // `taken`, when given, is `arguments`, whose texts may be moved from.
+    void runCommand(const Command& command, const std::vector<std::string>& arguments,
+                    std::vector<std::string>* taken, const Options& options, Outcome& outcome);
+
     std::string m_tableFile;
     density::ReductionTable m_table;
     density::TableFileOutcome m_tableRead;

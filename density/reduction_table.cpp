@@ -1,5 +1,6 @@
 #include "reduction_table.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -67,8 +68,29 @@ ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::mo
             else
                 cell = {*number == 0 ? CellState::Empty : CellState::Value, *number};
         }
+        for (int c = 0; c < kColumnCount && row.firstBadCell == kColumnCount; ++c)
+            if (row.cells[c].state == CellState::Malformed || row.cells[c].state == CellState::MissingKey)
+                row.firstBadCell = c;
         m_rows.push_back(std::move(row));
     }
+    // a lookup meets the rows in file order: the first row of a temperature
+    // answers, unless a row without a temperature comes before it
+    m_firstBadRow = static_cast<int>(m_rows.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const std::optional<double>& t = m_rows[i].temperature;
+        if (!t) {
+            m_firstBadRow = static_cast<int>(i);
+            break;
+        }
+        if (!std::isnan(*t))
+            m_byTemperature.push_back({*t, static_cast<int>(i)});
+    }
+    std::sort(m_byTemperature.begin(), m_byTemperature.end(), [](const RowAt& a, const RowAt& b) {
+        return a.temperature < b.temperature || (a.temperature == b.temperature && a.row < b.row);
+    });
+    m_byTemperature.erase(std::unique(m_byTemperature.begin(), m_byTemperature.end(),
+                                      [](const RowAt& a, const RowAt& b) { return a.temperature == b.temperature; }),
+                          m_byTemperature.end());
 }
 
 ReductionTable ReductionTable::fromText(std::string_view contents)
@@ -94,13 +116,12 @@ ReductionTable ReductionTable::fromText(std::string_view contents)
 
 Result<int> ReductionTable::findRow(double temperatureC) const
 {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const Row& row = m_rows[i];
-        if (!row.temperature)
-            return Result<int>::failure(notANumber(row.temperatureText, i));
-        if (*row.temperature == temperatureC)
-            return static_cast<int>(i);
-    }
+    const auto at = std::lower_bound(m_byTemperature.begin(), m_byTemperature.end(), temperatureC,
+                                     [](const RowAt& r, double t) { return r.temperature < t; });
+    if (at != m_byTemperature.end() && at->temperature == temperatureC)
+        return at->row;
+    if (m_firstBadRow < static_cast<int>(m_rows.size()))
+        return Result<int>::failure(notANumber(m_rows[m_firstBadRow].temperatureText, m_firstBadRow));
     return -1;
 }
 
@@ -162,19 +183,21 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
     if (*row < 0)
         return kNoRow;
 
-    Result<double> vlo = cellValue(*row, 0);
-    if (!vlo)
-        return vlo;
+    // the cells before the row's first bad one are numbers (0 when empty)
+    const Row& r = m_rows[*row];
+    if (r.firstBadCell == 0)
+        return cellValue(*row, 0);
+    double vlo = r.cells[0].value;
     for (int c = 0; c + 1 < kColumnCount; ++c) {
-        const Result<double> vhi = cellValue(*row, c + 1);
-        if (!vhi)
-            return vhi;
-        if (*vlo != 0 && *vhi != 0 && *vlo <= density20 && density20 <= *vhi) {
+        if (c + 1 == r.firstBadCell)
+            return cellValue(*row, c + 1);
+        const double vhi = r.cells[c + 1].value;
+        if (vlo != 0 && vhi != 0 && vlo <= density20 && density20 <= vhi) {
             const double lo = kFirstColumn + c * kColumnStep;
             // two equal cells: every density between the columns fits; the lower column answers
-            if (*vhi == *vlo)
+            if (vhi == vlo)
                 return lo;
-            return lo + kColumnStep * (density20 - *vlo) / (*vhi - *vlo);
+            return lo + kColumnStep * (density20 - vlo) / (vhi - vlo);
         }
         vlo = vhi;
     }

@@ -63,6 +63,11 @@ private:
         std::optional<double> temperature;
         std::string temperatureText;
         std::array<Cell, kColumnCount> cells;
+        int firstBadCell = kColumnCount;  // the first malformed or missing cell
+    };
+    struct RowAt {
+        double temperature;
+        int row;  // the first row with it
     };
 
     // Index of the first row with the temperature, -1 when none, or the
@@ -72,6 +77,9 @@ private:
 
     std::vector<std::string> m_lines;
     std::vector<Row> m_rows;
+    // rows by temperature, built once, for lookups without a scan
+    std::vector<RowAt> m_byTemperature;
+    int m_firstBadRow = 0;  // the first row whose temperature is not a number
 };
 
 enum class TableFileStatus {

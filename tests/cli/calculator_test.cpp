@@ -408,6 +408,27 @@ TEST_F(Calculator, BatchOnSeveralThreadsKeepsTheOrder)
     EXPECT_EQ(std::count(outputs[0].begin(), outputs[0].end(), '\n'), 20001);
 }
 
+TEST_F(Calculator, BatchLinesAcrossReadBlocks)
+{
+    // lines of 17 bytes straddle the reader's blocks; the last has no break
+    const int count = 30000;
+    std::string input = "command;a;b\r\n";
+    for (int i = 0; i < count; ++i)
+        input += i + 1 < count ? "reduce20;853;20\r\n" : "reduce20;853;20";
+    std::istringstream in(input);
+    std::ostringstream out;
+    cli::BatchSummary summary;
+    std::string error;
+    ASSERT_TRUE(cli::runBatch(in, out, m_calc, m_options, summary, error, 2)) << error;
+    EXPECT_EQ(summary.lines, count);
+    std::string expected = "command;a;b;temperature;density20;density15;api;actual_density;mass_t;volume;pressure;error\n";
+    for (int i = 0; i < count; ++i)
+        expected += "reduce20;853;20;20;853,0;;;;;;;\n";
+    const std::string got = out.str();
+    const auto at = std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(got == expected) << "first difference at byte " << (at.first - got.begin());
+}
+
 TEST_F(Calculator, BatchNeedsItsHeader)
 {
     std::istringstream in("reduce20,850,20\n");

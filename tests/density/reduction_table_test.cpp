@@ -118,6 +118,16 @@ TEST(ReductionTableRows, FirstOfTwoRowsWithTheSameTemperatureCounts)
     EXPECT_DOUBLE_EQ(*t.lookupActualDensity(851.0, 15), kOutOfTableMark);
 }
 
+TEST(ReductionTableRows, RowsAreFoundByTemperatureInAnyOrder)
+{
+    const ReductionTable t({tableRow(20, {{850, 846.5}}), tableRow(0, {{850, 864.0}}), tableRow(10, {{850, 857.0}})});
+    EXPECT_DOUBLE_EQ(*t.lookupDensity20(850, 10), 857.0);
+    EXPECT_DOUBLE_EQ(*t.lookupDensity20(850, 20), 846.5);
+    EXPECT_DOUBLE_EQ(*t.lookupDensity20(850, -0.0), 864.0);  // -0,2 rounds to -0,0
+    EXPECT_EQ(*t.lookupDensity20(850, 5), kNoRow);
+    EXPECT_EQ(*t.lookupDensity20(850, std::numeric_limits<double>::quiet_NaN()), kNoRow);
+}
+
 TEST(ReductionTableRows, FirstOccurrenceOfAKeyCounts)
 {
     const std::string row = tableRow(15, {{850, 851.0}, {860, 861.0}}) + " *0850 999,9 *0860 999,9";
@@ -155,6 +165,10 @@ TEST(ReductionTableRows, MalformedNumbersFailTheLookupThatMeetsThem)
     const ReductionTable badCell({row});
     EXPECT_FALSE(badCell.lookupDensity20(855, 15).ok());
     EXPECT_FALSE(badCell.lookupActualDensity(855, 15).ok());
+    // a value found before the bad cell stands
+    std::string lower = tableRow(15, {{840, 841.0}, {850, 851.0}, {860, 861.0}});
+    lower.replace(lower.find("*0860") + 5, 6, "  8x,0");
+    EXPECT_DOUBLE_EQ(*ReductionTable({lower}).lookupActualDensity(846, 15), 845.0);
     // a lookup that never reads the cell is not affected
     EXPECT_TRUE(badCell.lookupDensity20(845, 15).ok());
 
