@@ -59,17 +59,21 @@ enum class Output {
 constexpr int kOutputCount = static_cast<int>(Output::ActualLine) + 1;
 constexpr int kFieldCount = static_cast<int>(Field::Pressure) + 1;
 
-// The texts and choices of a block; each course reads what it needs.
-struct Inputs {
-    std::string quantity;
-    std::string density;
-    std::string temperature;
+// The choices of a block: its check boxes, radio buttons and unit menus.
+struct Choices {
     density::TemperatureUnit temperatureUnit = density::TemperatureUnit::Celsius;
     density::VolumeUnit volumeUnit = density::VolumeUnit::CubicMetre;
     std::optional<std::string> pressure;  // given while the pressure option is on
     density::PressureUnit pressureUnit = density::PressureUnit::MPa;
     density::ProductGroup group = density::ProductGroup::Products;
     bool glass = true;
+};
+
+// The texts and choices of a block; each course reads what it needs.
+struct Inputs : Choices {
+    std::string quantity;
+    std::string density;
+    std::string temperature;
 };
 
 // A text for a field or a label: a catalogue entry (when given), then literal text.

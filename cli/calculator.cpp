@@ -117,16 +117,12 @@ calc::Inputs inputs(calc::Course course, const Args& a, Args* taken, const Optio
         in.quantity = text(0);
     in.density = text(quantity ? 1 : 0);
     in.temperature = text(quantity ? 2 : 1);
-    in.temperatureUnit = options.temperatureUnit;
-    in.volumeUnit = options.volumeUnit;
+    static_cast<calc::Choices&>(in) = options;
     // the API page never applies a pressure
     const bool pressured =
         course == calc::Course::Actual15 || course == calc::Course::Mass15 || course == calc::Course::Volume15;
-    if (pressured)
-        in.pressure = options.pressure;
-    in.pressureUnit = options.pressureUnit;
-    in.group = options.group;
-    in.glass = options.glass;
+    if (!pressured)
+        in.pressure.reset();
     return in;
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/calculators.h"
 #include "density/r50.h"
 #include "density/reduction_table.h"
 #include "density/units.h"
@@ -23,14 +24,7 @@ enum Status {
 };
 
 // What the window reads from its check boxes, radio buttons and unit menus.
-struct Options {
-    density::TemperatureUnit temperatureUnit = density::TemperatureUnit::Celsius;
-    density::VolumeUnit volumeUnit = density::VolumeUnit::CubicMetre;
-    std::optional<std::string> pressure;  // the pressure option is on when given
-    density::PressureUnit pressureUnit = density::PressureUnit::MPa;
-    density::ProductGroup group = density::ProductGroup::Products;
-    bool glass = true;
-};
+using Options = calc::Choices;
 
 struct Command {
     const char* name;
