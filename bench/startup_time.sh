@@ -7,13 +7,15 @@
 set -euo pipefail
 program=$(realpath "${1:-build/bin/vantorel}")
 runs=${2:-5}
-display=:$((90 + RANDOM % 100))
-
-Xvfb "$display" -screen 0 1280x720x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work=$(mktemp -d)
+
+# Xvfb picks a free display and writes its number once it accepts clients
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 400); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+display=:$(head -n 1 "$work/display")
 
 times=()
 for run in $(seq "$runs"); do

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace cli {
@@ -289,20 +291,22 @@ struct Chunk {
     }
 };
 
-constexpr std::size_t kChunkLines = 4096;
-// A chunk also ends when its lines, counted at least one byte per output
-// column, reach this; so memory stays flat whatever the lines hold.
-constexpr std::size_t kChunkBytes = std::size_t(2) << 20;
+// A chunk ends at this many lines, or when its lines, counted at least one
+// byte per output column, reach its byte limit; so memory stays flat whatever
+// the lines hold. All the chunks in flight share kChunkBytesInFlight.
+constexpr std::size_t kChunkLines = 1024;
+constexpr std::size_t kChunkBytesInFlight = std::size_t(4) << 20;
+constexpr std::size_t kMinChunkBytes = 256 * 1024;
 // A line slot that held a long line gives its memory back.
 constexpr std::size_t kKeptLineCapacity = 64 * 1024;
 
 // Reads calculation lines (empty lines skipped) up to the chunk's limits;
 // false when the input could not be read.
-bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns)
+bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns, std::size_t byteLimit)
 {
     chunk.count = 0;
     std::size_t bytes = 0;
-    while (chunk.count < kChunkLines && bytes < kChunkBytes) {
+    while (chunk.count < kChunkLines && bytes < byteLimit) {
         // slots grow as lines come, so a short input holds little
         if (chunk.count == chunk.lines.size()) {
             chunk.lines.emplace_back();
@@ -324,6 +328,121 @@ bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns)
         ++chunk.count;
     }
     return true;
+}
+
+// Adds a computed chunk to the summary and writes it; false when the write
+// failed.
+bool writeChunk(const Chunk& chunk, std::ostream& out, BatchSummary& summary)
+{
+    summary.lines += static_cast<long long>(chunk.count);
+    summary.failed += chunk.failed;
+    summary.worstStatus = std::max(summary.worstStatus, chunk.worst);
+    return static_cast<bool>(out.write(chunk.out.data(), static_cast<std::streamsize>(chunk.out.size())));
+}
+
+// Where the lines went: the input could not be read to its end, or the output
+// could not be written.
+struct RunEnd {
+    bool readOk = true;
+    bool writeOk = true;
+};
+
+RunEnd computeInTurn(LineReader& reader, std::ostream& out, LineProcessor& processor, std::size_t columns,
+                     BatchSummary& summary)
+{
+    RunEnd end;
+    Chunk chunk;
+    while (end.writeOk) {
+        end.readOk = readChunk(reader, chunk, columns, kChunkBytesInFlight);
+        if (chunk.count == 0)
+            break;
+        chunk.process(processor);
+        end.writeOk = writeChunk(chunk, out, summary);
+        if (!end.readOk)
+            break;
+    }
+    return end;
+}
+
+// The chunks flow through a ring of slots: this thread reads them in input
+// order into free slots, the workers take them in that order as they come
+// free, and this thread writes each one once it and all before it are done.
+// A slower core holds up only the chunk it computes, not a whole round.
+RunEnd computeOnThreads(LineReader& reader, std::ostream& out, std::vector<LineProcessor>& processors,
+                        std::size_t columns, BatchSummary& summary)
+{
+    const std::size_t slots = processors.size() + 2;
+    const std::size_t byteLimit = std::max(kMinChunkBytes, kChunkBytesInFlight / slots);
+    std::vector<Chunk> chunks(slots);
+    std::vector<char> computed(slots, 0);
+    // chunk numbers: [written, read) are in slots; [taken, read) wait for a worker
+    std::size_t read = 0;
+    std::size_t taken = 0;
+    std::size_t written = 0;
+    bool inputEnded = false;
+    std::mutex mutex;
+    std::condition_variable chunkRead;
+    std::condition_variable chunkComputed;
+
+    const auto work = [&](LineProcessor& processor) {
+        std::unique_lock lock(mutex);
+        while (true) {
+            chunkRead.wait(lock, [&] { return taken < read || inputEnded; });
+            if (taken == read)
+                return;
+            const std::size_t slot = taken++ % slots;
+            lock.unlock();
+            chunks[slot].process(processor);
+            lock.lock();
+            computed[slot] = 1;
+            chunkComputed.notify_one();
+        }
+    };
+    std::vector<std::thread> pool;
+    pool.reserve(processors.size());
+    for (LineProcessor& processor : processors)
+        pool.emplace_back(work, std::ref(processor));
+
+    RunEnd end;
+    std::unique_lock lock(mutex);
+    while (true) {
+        const std::size_t next = written % slots;
+        if (written < read && computed[next]) {
+            lock.unlock();
+            end.writeOk = writeChunk(chunks[next], out, summary);
+            lock.lock();
+            computed[next] = 0;
+            ++written;
+            if (!end.writeOk) {
+                // the chunks not yet taken are dropped
+                taken = read;
+                inputEnded = true;
+                chunkRead.notify_all();
+                break;
+            }
+        } else if (!inputEnded && read - written < slots) {
+            const std::size_t slot = read % slots;
+            lock.unlock();
+            end.readOk = readChunk(reader, chunks[slot], columns, byteLimit);
+            lock.lock();
+            if (chunks[slot].count > 0) {
+                ++read;
+                chunkRead.notify_one();
+            }
+            if (!end.readOk || chunks[slot].count == 0) {
+                inputEnded = true;
+                chunkRead.notify_all();
+            }
+        } else if (inputEnded && written == read) {
+            break;
+        } else {
+            chunkComputed.wait(lock);
+        }
+    }
+    lock.unlock();
+    for (std::thread& t : pool)
+        t.join();
+    return end;
 }
 
 }  // namespace
@@ -385,44 +504,18 @@ bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const
     // the table is read before the threads start, which then only read it
     calculator.prepare();
 
-    // Rounds of one chunk per thread: read them, compute them side by side,
-    // write them in order. At most `threads` chunks are held at once.
     const std::size_t workers = static_cast<std::size_t>(std::max(1, threads));
-    std::vector<Chunk> chunks(workers);
     std::vector<LineProcessor> processors;
     processors.reserve(workers);
     for (std::size_t w = 0; w < workers; ++w)
         processors.emplace_back(calculator, options, delimiter, inputColumns);
-    std::vector<std::thread> pool;
-    bool readOk = true;
-    bool more = true;
-    while (more) {
-        std::size_t filled = 0;
-        while (more && filled < workers) {
-            readOk = readChunk(reader, chunks[filled], inputColumns);
-            more = readOk && chunks[filled].count > 0;
-            if (chunks[filled].count > 0)
-                ++filled;
-        }
-        if (filled == 0)
-            break;
-        pool.clear();
-        for (std::size_t w = 1; w < filled; ++w)
-            pool.emplace_back([&chunks, &processors, w] { chunks[w].process(processors[w]); });
-        chunks[0].process(processors[0]);
-        for (std::thread& t : pool)
-            t.join();
-        for (std::size_t w = 0; w < filled; ++w) {
-            summary.lines += static_cast<long long>(chunks[w].count);
-            summary.failed += chunks[w].failed;
-            summary.worstStatus = std::max(summary.worstStatus, chunks[w].worst);
-            if (!out.write(chunks[w].out.data(), static_cast<std::streamsize>(chunks[w].out.size())))
-                return writeFailed();
-        }
-    }
+    const RunEnd end = workers == 1 ? computeInTurn(reader, out, processors[0], inputColumns, summary)
+                                    : computeOnThreads(reader, out, processors, inputColumns, summary);
+    if (!end.writeOk)
+        return writeFailed();
     if (!out.flush())
         return writeFailed();
-    if (!readOk)
+    if (!end.readOk)
         return readFailed();
     return true;
 }

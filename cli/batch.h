@@ -55,9 +55,10 @@ int batchThreads();
 // Runs the file. False, with the reason, when the header is not usable, the
 // input cannot be read to its end or the output cannot be written (the run
 // stops at the first failed write; summary.stop tells which); the run goes on
-// past bad lines. Lines are computed in chunks side by side on
-// `threads` threads and written in input order; memory holds `threads`
-// chunks of 4096 lines at most, whatever the length of the input.
+// past bad lines. Lines are computed in chunks of at most 1024 lines on
+// `threads` threads and written in input order; memory holds `threads` + 2
+// chunks at most, about 4 MiB of lines in all, whatever the length of the
+// input.
 bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const Options& options,
               BatchSummary& summary, std::string& error, int threads = 1);
 

@@ -378,7 +378,7 @@ TEST_F(Calculator, BatchWithCommas)
 
 TEST_F(Calculator, BatchOnSeveralThreadsKeepsTheOrder)
 {
-    // several chunks of 4096 lines, every calculator, good and bad lines
+    // many chunks, every calculator, good and bad lines
     std::string input = "command;a;b;c\n";
     const char* const lines[] = {"reduce20;%d,5;20,2", "mass20;%d;850;15,3", "reduce15;%d;30", "volume15;1;%d;20",
                                  "api20;%d;20", "api15-density;%d;20", "actual15;%d;-5", "nosuch;%d"};
