@@ -9,8 +9,9 @@ program=$(realpath "${1:-build/bin/vantorel}")
 runs=${2:-5}
 work=$(mktemp -d)
 
-# Xvfb picks a free display and writes its number once it accepts clients
-Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it accepts clients;
+# it must not reset when a run's program leaves
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 400); do [ -s "$work/display" ] && break; sleep 0.05; done

@@ -110,6 +110,7 @@ private:
 
 // Every opening from the main menu shows the program folder's table, whatever
 // was opened before; showing leaves the file name alone; Exit just closes.
+// The tool bar gets its icons at the first opening, not at the start.
 TEST_F(MainWindowTest, EditorReloadsTheTableAtEveryOpening)
 {
     writeBytes(folder() + QStringLiteral("tablegost3900.txt"), "first table\n");
@@ -118,10 +119,16 @@ TEST_F(MainWindowTest, EditorReloadsTheTableAtEveryOpening)
     d.openFile = [this](QWidget*, const gui::FileRequest&) { return folder() + QStringLiteral("other/notes.txt"); };
     m_editor.setDialogs(d);
 
+    // the tool bar's icons are drawn at the first opening
+    const auto* saveButton = m_editor.findChild<QToolButton*>(QStringLiteral("ToolButton4"));
+    ASSERT_TRUE(saveButton);
+    EXPECT_TRUE(saveButton->icon().isNull());
     QStringList seen;
     const auto openEditor = [&](std::function<void()> inside) {
         ModalAnswer answer([&](QWidget* modal) {
             EXPECT_EQ(modal, &m_editor);
+            EXPECT_FALSE(saveButton->icon().isNull());
+            EXPECT_FALSE(m_editor.findChild<QAction*>(QStringLiteral("N7"))->icon().isNull());
             seen << m_editor.textArea()->toPlainText();
             inside();
             m_editor.findChild<QAction*>(QStringLiteral("N17"))->trigger();

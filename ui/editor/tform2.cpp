@@ -105,17 +105,17 @@ void TForm2::buildWindow()
         auto* item = to->addAction(QString());
         item->setObjectName(QString::fromLatin1(op.menuItem));
         connect(item, &QAction::triggered, this, op.run);
-        if (op.icon)
-            item->setIcon(editorIcon(*op.icon));
+        QToolButton* button = nullptr;
         if (op.toolButton) {
-            auto* button = new QToolButton(toolBar);
+            button = new QToolButton(toolBar);
             button->setObjectName(QString::fromLatin1(op.toolButton));
-            button->setIcon(item->icon());
             button->setAutoRaise(true);
             button->setFocusPolicy(Qt::NoFocus);
             connect(button, &QToolButton::clicked, this, op.run);
             toolBar->addWidget(button);
         }
+        if (op.icon)
+            m_pendingIcons.push_back({item, button, *op.icon});
     };
     const auto submenu = [&](const char* name) {
         QMenu* m = menu->addMenu(QString());
@@ -165,6 +165,14 @@ void TForm2::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    // drawn at the first opening, not at the program's start
+    for (const PendingIcon& pending : m_pendingIcons) {
+        const QIcon icon = editorIcon(pending.icon);
+        pending.item->setIcon(icon);
+        if (pending.button)
+            pending.button->setIcon(icon);
+    }
+    m_pendingIcons.clear();
     loadFile(m_programFolder + kTableFile);
     m_text->setFocus(Qt::OtherFocusReason);
 }

@@ -3,11 +3,16 @@
 #include <QDialog>
 #include <QString>
 
+#include <vector>
+
 #include "density/messages.h"
 #include "editor_dialogs.h"
+#include "editor_icons.h"
 
+class QAction;
 class QLabel;
 class QPlainTextEdit;
+class QToolButton;
 
 namespace gui {
 
@@ -67,6 +72,13 @@ private:
 
     QPlainTextEdit* m_text = nullptr;
     QLabel* m_status = nullptr;
+    // menu items and tool buttons whose icons come at the first opening
+    struct PendingIcon {
+        QAction* item;
+        QToolButton* button;
+        EditorIcon icon;
+    };
+    std::vector<PendingIcon> m_pendingIcons;
 };
 
 }  // namespace gui

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -19,12 +20,27 @@ namespace {
 
 using density::MsgKey;
 
-QObject* find(QWidget* window, const char* name)
-{
-    if (!window || !*name)
-        return window;
-    return window->findChild<QObject*>(QString::fromLatin1(name));
-}
+// The objects of each window by name, from one walk of the window; the
+// first of a name stands, as with findChild.
+class ObjectIndex {
+public:
+    QObject* find(QWidget* window, const char* name)
+    {
+        if (!window || !*name)
+            return window;
+        QHash<QString, QObject*>& names = m_windows[window];
+        if (names.isEmpty()) {
+            const QList<QObject*> children = window->findChildren<QObject*>();
+            for (QObject* child : children)
+                if (!names.contains(child->objectName()))
+                    names.insert(child->objectName(), child);
+        }
+        return names.value(QString::fromLatin1(name));
+    }
+
+private:
+    QHash<QWidget*, QHash<QString, QObject*>> m_windows;
+};
 
 void setTabText(QWidget* page, const QString& text)
 {
@@ -86,11 +102,12 @@ const char* windowName(CaptionWindow window)
     return window == CaptionWindow::Main ? "TForm1" : window == CaptionWindow::Editor ? "TForm2" : "TO_progr_form";
 }
 
-bool isChecked(QWidget* window, const char* name)
+bool isChecked(ObjectIndex& objects, QWidget* window, const char* name)
 {
-    if (auto* item = qobject_cast<QAction*>(find(window, name)))
+    QObject* object = objects.find(window, name);
+    if (auto* item = qobject_cast<QAction*>(object))
         return item->isChecked();
-    if (auto* button = qobject_cast<QAbstractButton*>(find(window, name)))
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
         return button->isChecked();
     return false;
 }
@@ -110,6 +127,8 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
     QStringList missing;
     const bool russian = language == shell::UiLanguage::Russian;
     QWidget* main = windows.main;
+    ObjectIndex objects;
+    const auto find = [&objects](QWidget* window, const char* name) { return objects.find(window, name); };
 
     if (auto* item = qobject_cast<QAction*>(find(main, "N106")))
         item->setChecked(russian);
@@ -137,14 +156,14 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
     for (const auto& chain : kChains)
         if (QObject* button = find(main, chain[0]))
             setHint(button,
-                    entry(isChecked(main, chain[1]) ? MsgKey::HintClickToCalculate : MsgKey::HintUnlockWithCheckbox));
+                    entry(isChecked(objects, main, chain[1]) ? MsgKey::HintClickToCalculate : MsgKey::HintUnlockWithCheckbox));
     for (const IndicatorEntry& indicator : indicatorTable()) {
         const bool volume = indicator.kind == density::UnitKind::Volume;
         if (!volume && indicator.kind != density::UnitKind::Pressure)
             continue;
         // cubic metres, technical atmospheres: the only unit words with a translation
         const char* item = indicator.unitItems[volume ? 0 : 2];
-        if (QObject* panel = find(main, indicator.panel); panel && isChecked(main, item))
+        if (QObject* panel = find(main, indicator.panel); panel && isChecked(objects, main, item))
             setCaption(panel, entry(volume ? MsgKey::TextUnitCubicMetre : MsgKey::TextUnitKgPerCm2));
     }
     return missing;
