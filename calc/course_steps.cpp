@@ -104,13 +104,13 @@ std::optional<std::string> Steps::roundTemperature()
 
 void Steps::result(Output output, double value, int decimals)
 {
-    const std::optional<std::string> text = density::formatFixed(value, decimals);
-    result(output, text ? *text : density::formatHandOver(value));
+    std::optional<std::string> text = density::formatFixed(value, decimals);
+    result(output, text ? std::move(*text) : density::formatHandOver(value));
 }
 
 void Steps::result(Output output, std::string text)
 {
-    m_out.results.push_back({output, Text{std::nullopt, text}, text, ok(), m_out.messages.size()});
+    m_out.results.push_back({output, Text{std::nullopt, text}, std::move(text), ok(), m_out.messages.size()});
 }
 
 void Steps::actualLine(double actualDensity)

@@ -15,7 +15,8 @@ enum class Standard { Gost3900, R50 };
 
 class Steps : public density::MessageSink {
 public:
-    explicit Steps(const Inputs& inputs) : m_in(inputs) {}
+    // a course gives at most four results
+    explicit Steps(const Inputs& inputs) : m_in(inputs) { m_out.results.reserve(4); }
 
     const Inputs& in() const { return m_in; }
     Outcome& out() { return m_out; }
