@@ -297,8 +297,10 @@ struct Chunk {
 constexpr std::size_t kChunkLines = 1024;
 constexpr std::size_t kChunkBytesInFlight = std::size_t(4) << 20;
 constexpr std::size_t kMinChunkBytes = 256 * 1024;
-// A line slot that held a long line gives its memory back.
+// A line slot that held a long line, and a chunk's output that held long
+// lines, give their memory back.
 constexpr std::size_t kKeptLineCapacity = 64 * 1024;
+constexpr std::size_t kKeptOutputCapacity = std::size_t(1) << 20;
 
 // Reads calculation lines (empty lines skipped) up to the chunk's limits;
 // false when the input could not be read.
@@ -332,12 +334,15 @@ bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns, std::size_t by
 
 // Adds a computed chunk to the summary and writes it; false when the write
 // failed.
-bool writeChunk(const Chunk& chunk, std::ostream& out, BatchSummary& summary)
+bool writeChunk(Chunk& chunk, std::ostream& out, BatchSummary& summary)
 {
     summary.lines += static_cast<long long>(chunk.count);
     summary.failed += chunk.failed;
     summary.worstStatus = std::max(summary.worstStatus, chunk.worst);
-    return static_cast<bool>(out.write(chunk.out.data(), static_cast<std::streamsize>(chunk.out.size())));
+    const bool written = static_cast<bool>(out.write(chunk.out.data(), static_cast<std::streamsize>(chunk.out.size())));
+    if (chunk.out.capacity() > kKeptOutputCapacity)
+        std::string().swap(chunk.out);
+    return written;
 }
 
 // Where the lines went: the input could not be read to its end, or the output
@@ -353,7 +358,8 @@ RunEnd computeInTurn(LineReader& reader, std::ostream& out, LineProcessor& proce
     RunEnd end;
     Chunk chunk;
     while (end.writeOk) {
-        end.readOk = readChunk(reader, chunk, columns, kChunkBytesInFlight);
+        // the chunk's lines and its output share the budget
+        end.readOk = readChunk(reader, chunk, columns, kChunkBytesInFlight / 2);
         if (chunk.count == 0)
             break;
         chunk.process(processor);
