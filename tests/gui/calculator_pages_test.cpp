@@ -212,17 +212,6 @@ TEST_F(CalculatorPages, ApiBlocksClearTheIntermediateFieldAndRewriteOnlyTheTable
     EXPECT_FALSE(edit("Edit43")->text().isEmpty());
 }
 
-TEST_F(CalculatorPages, WithoutATableTheApiConversionShowsItsFallBack)
-{
-    showForm();
-    showPage("TabSheet6");
-    type({{"Edit32", "850"}, {"Edit33", "15"}});
-    click("Button1");
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Ошибка при конвертации плотности по ГОСТ в плотность по API")});
-    EXPECT_EQ(edit("Edit45")->text(), QStringLiteral("0,0"));
-    EXPECT_EQ(edit("Edit34")->text(), QStringLiteral("10,0"));
-}
-
 TEST_F(CalculatorPages, TheNoteHasItsFiveLines)
 {
     showForm();
