@@ -284,16 +284,4 @@ TEST_F(Calculator, BatchLinesAcrossReadBlocks)
     EXPECT_TRUE(got == expected) << "first difference at byte " << (at.first - got.begin());
 }
 
-TEST_F(Calculator, BatchNeedsItsHeader)
-{
-    std::istringstream in("reduce20,850,20\n");
-    std::ostringstream out;
-    cli::BatchSummary summary;
-    std::string error;
-    EXPECT_FALSE(cli::runBatch(in, out, m_calc, m_options, summary, error));
-    EXPECT_NE(error.find("command"), std::string::npos);
-    std::istringstream empty("");
-    EXPECT_FALSE(cli::runBatch(empty, out, m_calc, m_options, summary, error));
-}
-
 }  // namespace

@@ -180,14 +180,6 @@ TEST(CommandLineTable, ReadFromTheProgramsFolderByDefault)
     EXPECT_EQ(out, "temperature\t20\ndensity20\t850,0\n");
 }
 
-TEST_F(CommandLine, AMissingTableFileIsNamedWithoutItsFolder)
-{
-    const Ran r = run("--table /nonexistent/folder/table.txt --lang en --decimal , reduce20 850 20");
-    EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "File table.txt not found. Check the file exists.\n");
-}
-
 TEST_F(CommandLine, StrictBatchExitsWithTheWorstStatusOfItsLines)
 {
     const std::string input = "command;arg1;arg2\nreduce15;850;30\nreduce15;850;200\n";
@@ -275,7 +267,9 @@ TEST_P(UnreadTable, IsAMessageNotAnAbort)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnreadTable,
-    ::testing::Values(UnreadTableCase{"folder", "reduce20 850 20", 3, "File FOLDER cannot be read: Is a directory\n"},
+    ::testing::Values(UnreadTableCase{"/nonexistent/folder/table.txt", "reduce20 850 20", 3,
+                                      "File table.txt not found. Check the file exists.\n"},
+                      UnreadTableCase{"folder", "reduce20 850 20", 3, "File FOLDER cannot be read: Is a directory\n"},
                       UnreadTableCase{"/dev/zero", "reduce20 850 20", 3,
                                       "File zero is too large: a reduction table is never over 4 MB\n"},
                       // no line needs the table
@@ -286,6 +280,7 @@ TEST_F(CommandLine, BatchWithoutHeaderFails)
     const Ran r = run("batch", "reduce15,850,30\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("command"), std::string::npos);
+    EXPECT_EQ(run("batch /dev/null").status, 1);
 }
 
 }  // namespace
