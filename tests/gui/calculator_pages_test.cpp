@@ -1,6 +1,7 @@
-// What the 15 °C pages and the API page add to the calculator courses: the
-// outcome applied to the widgets, pressure fields, chains, intermediate fields
-// cleared, the note, help requests, tab order and the window's size.
+// What the pages add to the calculator courses: the outcome applied to the
+// widgets of the 15 °C and API pages, pressure fields, the chains' locks,
+// intermediate fields cleared, the note, help requests, tab order and the
+// window's size.
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -113,9 +114,9 @@ struct ChainCase {
     std::vector<const char*> locked;
 };
 
-class Chains15 : public CalculatorPages, public ::testing::WithParamInterface<ChainCase> {};
+class Chains : public CalculatorPages, public ::testing::WithParamInterface<ChainCase> {};
 
-TEST_P(Chains15, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
+TEST_P(Chains, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
 {
     const ChainCase& c = GetParam();
     showForm();
@@ -126,6 +127,10 @@ TEST_P(Chains15, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
     EXPECT_EQ(chain->toolTip(), QStringLiteral("Нажмите для вычисления"));
     for (const char* name : c.locked)
         EXPECT_FALSE(get<QWidget>(name)->isEnabled()) << name;
+    // a locked field takes the button-face colour
+    auto* lockedEdit = get<QLineEdit>(c.locked[2]);
+    EXPECT_EQ(lockedEdit->palette().color(QPalette::Disabled, QPalette::Base),
+              lockedEdit->palette().color(QPalette::Active, QPalette::Button));
     click(c.checkBox);
     EXPECT_FALSE(chain->isEnabled());
     EXPECT_EQ(chain->toolTip(), QStringLiteral("Разблокируйте чек-боксом справа"));
@@ -133,8 +138,17 @@ TEST_P(Chains15, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
         EXPECT_TRUE(get<QWidget>(name)->isEnabled()) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, Chains15,
-                         ::testing::Values(ChainCase{"TabSheet4",
+INSTANTIATE_TEST_SUITE_P(Pages, Chains,
+                         ::testing::Values(ChainCase{"TabSheet1",
+                                                     "CheckBox7",
+                                                     "SpeedButton1",
+                                                     {"Button3", "Button4", "Edit3", "Edit4", "Label3", "Label4"}},
+                                           ChainCase{"TabSheet3",
+                                                     "CheckBox9",
+                                                     "SpeedButton3",
+                                                     {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8",
+                                                      "Label12", "Label14"}},
+                                           ChainCase{"TabSheet4",
                                                      "CheckBox8",
                                                      "SpeedButton2",
                                                      {"Button7", "Button8", "Edit17", "Edit18", "Label17", "Label21"}},

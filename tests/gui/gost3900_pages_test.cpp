@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QToolButton>
 #include <cmath>
 #include <map>
 
@@ -298,49 +297,6 @@ TEST_F(Gost3900Pages, MalformedTableIsReportedAndNothingIsWritten)
 }
 
 // ---- chains ----------------------------------------------------------------
-
-struct ChainCase {
-    const char* checkBox;
-    const char* chainButton;
-    std::vector<const char*> locked;
-};
-
-class ChainLock : public Gost3900Pages, public ::testing::WithParamInterface<ChainCase> {};
-
-TEST_P(ChainLock, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
-{
-    const ChainCase& c = GetParam();
-    showWithTable();
-    auto* chain = get<QToolButton>(c.chainButton);
-    EXPECT_FALSE(chain->isEnabled());
-    EXPECT_EQ(chain->toolTip(), QStringLiteral("Разблокируйте чек-боксом справа"));
-
-    click(c.checkBox);
-    EXPECT_TRUE(chain->isEnabled());
-    EXPECT_EQ(chain->toolTip(), QStringLiteral("Нажмите для вычисления"));
-    for (const char* name : c.locked)
-        EXPECT_FALSE(get<QWidget>(name)->isEnabled()) << name;
-    // a locked field takes the button-face colour
-    auto* lockedEdit = get<QLineEdit>(c.locked[2]);
-    EXPECT_EQ(lockedEdit->palette().color(QPalette::Disabled, QPalette::Base),
-              lockedEdit->palette().color(QPalette::Active, QPalette::Button));
-
-    click(c.checkBox);
-    EXPECT_FALSE(chain->isEnabled());
-    EXPECT_EQ(chain->toolTip(), QStringLiteral("Разблокируйте чек-боксом справа"));
-    for (const char* name : c.locked)
-        EXPECT_TRUE(get<QWidget>(name)->isEnabled()) << name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, ChainLock,
-    ::testing::Values(ChainCase{"CheckBox7", "SpeedButton1", {"Button3", "Button4", "Edit3", "Edit4", "Label3", "Label4"}},
-                      ChainCase{"CheckBox9",
-                                "SpeedButton3",
-                                {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8", "Label12", "Label14"}}),
-    [](const ::testing::TestParamInfo<ChainLock::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.checkBox);
-    });
 
 TEST_F(Gost3900Pages, DensityChainCarriesTheResultIntoTheSecondCalculation)
 {
