@@ -2,6 +2,7 @@
 // focus, results against worked values, failures and fall-backs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "app/catalogue.h"
@@ -111,20 +112,14 @@ const char* const kR50TempF = "Температура вышла за преде
 const char* const kApiRange = "Плотность по API вышла за пределы таблицы : 0 - 99";
 const char* const kPressure = "Избыточное давление вышло за пределы диапазона";
 const char* const kD20Range = "Плотность при 20°C вышла за пределы таблицы";
+const char* const kHydrometer = "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3";
+const char* const kGostTempC = "Температура вышла за пределы таблицы : -25°C ... +125°C";
 
 INSTANTIATE_TEST_SUITE_P(
     TwelveBlocks, Checks,
     ::testing::Values(
-        CheckCase{"Reduce20_Reading",
-                  Course::Reduce20,
-                  {"", "1090,1", "20"},
-                  "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
-                  Field::Density},
-        CheckCase{"Actual20_Temp",
-                  Course::Actual20,
-                  {"", "850", "125,2"},
-                  "Температура вышла за пределы таблицы : -25°C ... +125°C",
-                  Field::Temperature},
+        CheckCase{"Reduce20_Reading", Course::Reduce20, {"", "1090,1", "20"}, kHydrometer, Field::Density},
+        CheckCase{"Actual20_Temp", Course::Actual20, {"", "850", "125,2"}, kGostTempC, Field::Temperature},
         CheckCase{"Mass20_Volume",
                   Course::Mass20,
                   {"0", "850", "20"},
@@ -153,11 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Значение поля *Масса* должно быть больше нуля",
                   Field::Quantity},
         CheckCase{"Volume15_Density", Course::Volume15, {"1", "1200", "20"}, kD15Range, Field::Density},
-        CheckCase{"Reduce20_Below",
-                  Course::Reduce20,
-                  {"", "499,9", "20"},
-                  "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
-                  Field::Density},
+        CheckCase{"Reduce20_Below", Course::Reduce20, {"", "499,9", "20"}, kHydrometer, Field::Density},
         CheckCase{"Actual20_Above", Course::Actual20, {"", "1099,9", "20"}, kD20Range, Field::Density},
         CheckCase{"Mass20_Below", Course::Mass20, {"10", "494,9", "20"}, kD20Range, Field::Density},
         CheckCase{"Actual15_FieldsBeforePressure",
@@ -166,16 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Поле *Температура* должно быть заполнено",
                   Field::Temperature},
         CheckCase{"ApiToDensity20_Below", Course::ApiToDensity20, {"", "-0,1", "20"}, kApiRange, Field::Density},
-        CheckCase{"Api20_Reading",
-                  Course::Api20,
-                  {"", "499,9", "20"},
-                  "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
-                  Field::Density},
-        CheckCase{"Api20_Temp",
-                  Course::Api20,
-                  {"", "850", "-25,1"},
-                  "Температура вышла за пределы таблицы : -25°C ... +125°C",
-                  Field::Temperature},
+        CheckCase{"Api20_Reading", Course::Api20, {"", "499,9", "20"}, kHydrometer, Field::Density},
+        CheckCase{"Api20_Temp", Course::Api20, {"", "850", "-25,1"}, kGostTempC, Field::Temperature},
         CheckCase{"ApiToDensity20_TempF",
                   Course::ApiToDensity20,
                   {"", "35", "257,5", true},
@@ -193,44 +176,42 @@ TEST_F(Courses, EveryFieldRefusesAnEmptyAndAnInvalidText)
 {
     const char* const d20 = "Плотность при 20°C (кг/м3)";
     const char* const d15 = "Плотность при 15°C (кг/м3)";
+    const char* const reading = "Плотность (кг/м3)";
     const char* const api = "Плотность по API при 60°F (град.)";
+    const char* const temp = "Температура";
     const char* const tank = "Температура в танке";
+    const char* const pressure = "Избыточное давление";
+    // the field names by Field: quantity, density, temperature, pressure
     struct Case {
         Course course;
-        Field field;
-        const char* name;
+        std::array<const char*, calc::kFieldCount> names;
     };
     const Case cases[] = {
-        {Course::Reduce20, Field::Density, "Плотность (кг/м3)"}, {Course::Reduce20, Field::Temperature, "Температура"},
-        {Course::Actual20, Field::Density, d20},                 {Course::Actual20, Field::Temperature, "Температура"},
-        {Course::Mass20, Field::Quantity, "Объем"},             {Course::Mass20, Field::Density, d20},
-        {Course::Mass20, Field::Temperature, tank},             {Course::Volume20, Field::Quantity, "Масса"},
-        {Course::Volume20, Field::Density, d20},                 {Course::Volume20, Field::Temperature, tank},
-        {Course::Reduce15, Field::Density, "Плотность (кг/м3)"}, {Course::Reduce15, Field::Temperature, "Температура"},
-        {Course::Actual15, Field::Density, d15},                 {Course::Actual15, Field::Temperature, "Температура"},
-        {Course::Actual15, Field::Pressure, "Избыточное давление"},
-        {Course::Mass15, Field::Quantity, "Объем"},             {Course::Mass15, Field::Density, d15},
-        {Course::Mass15, Field::Temperature, tank},             {Course::Mass15, Field::Pressure, "Избыточное давление"},
-        {Course::Volume15, Field::Quantity, "Масса"},           {Course::Volume15, Field::Density, d15},
-        {Course::Volume15, Field::Temperature, tank},
-        {Course::Api20, Field::Density, "Плотность (кг/м3)"},    {Course::Api20, Field::Temperature, "Температура"},
-        {Course::ApiToDensity20, Field::Density, api},           {Course::ApiToDensity20, Field::Temperature, "Температура"},
-        {Course::Api15, Field::Density, "Плотность (кг/м3)"},    {Course::Api15, Field::Temperature, "Температура"},
-        {Course::ApiToDensity15, Field::Density, api},           {Course::ApiToDensity15, Field::Temperature, "Температура"},
+        {Course::Reduce20, {nullptr, reading, temp}},     {Course::Actual20, {nullptr, d20, temp}},
+        {Course::Mass20, {"Объем", d20, tank}},           {Course::Volume20, {"Масса", d20, tank}},
+        {Course::Reduce15, {nullptr, reading, temp}},     {Course::Actual15, {nullptr, d15, temp, pressure}},
+        {Course::Mass15, {"Объем", d15, tank, pressure}}, {Course::Volume15, {"Масса", d15, tank, pressure}},
+        {Course::Api20, {nullptr, reading, temp}},        {Course::ApiToDensity20, {nullptr, api, temp}},
+        {Course::Api15, {nullptr, reading, temp}},        {Course::ApiToDensity15, {nullptr, api, temp}},
     };
     for (const Case& c : cases) {
         const bool apiGiven = c.course == Course::ApiToDensity20 || c.course == Course::ApiToDensity15;
-        for (const char* text : {"", "8,5,0", " "}) {
-            Typed typed{"10", apiGiven ? "35" : "850", "20", false, "1"};
-            std::string* const field[] = {&typed.quantity, &typed.density, &typed.temperature, &*typed.pressure};
-            *field[static_cast<int>(c.field)] = text;
-            SCOPED_TRACE(std::string(c.name) + " <" + text + "> course " + std::to_string(static_cast<int>(c.course)));
-            const calc::Outcome o = run(c.course, typed);
-            EXPECT_EQ(o.status, Status::CheckFailed);
-            const std::string expected = *text ? "Неверное значение поля *" + std::string(c.name) + "*"
-                                               : "Поле *" + std::string(c.name) + "* должно быть заполнено";
-            EXPECT_EQ(messages(o), std::vector<std::string>{expected});
-            EXPECT_EQ(o.focus, c.field);
+        for (int f = 0; f < calc::kFieldCount; ++f) {
+            if (!c.names[f])
+                continue;
+            for (const char* text : {"", "8,5,0", " "}) {
+                Typed typed{"10", apiGiven ? "35" : "850", "20", false, "1"};
+                std::string* const field[] = {&typed.quantity, &typed.density, &typed.temperature, &*typed.pressure};
+                *field[f] = text;
+                const std::string name = c.names[f];
+                SCOPED_TRACE(name + " <" + text + "> course " + std::to_string(static_cast<int>(c.course)));
+                const calc::Outcome o = run(c.course, typed);
+                EXPECT_EQ(o.status, Status::CheckFailed);
+                const std::string expected =
+                    *text ? "Неверное значение поля *" + name + "*" : "Поле *" + name + "* должно быть заполнено";
+                EXPECT_EQ(messages(o), std::vector<std::string>{expected});
+                EXPECT_EQ(o.focus, static_cast<Field>(f));
+            }
         }
     }
 }
@@ -254,9 +235,8 @@ TEST_F(Courses, EdgesOfTheRangesAreAdmittedAndAClearedPressureIsIgnored)
         EXPECT_TRUE(o.messages.empty()) << typed.density << " " << typed.temperature;
     }
     // the ends of the range at 20 °C pass the check, though this table holds neither
-    for (const auto& [course, typed] :
-         std::vector<std::pair<Course, Typed>>{{Course::Actual20, {"", "1099,8", "20"}},
-                                               {Course::Mass20, {"10", "495", "20"}}}) {
+    for (const auto& [course, typed] : std::vector<std::pair<Course, Typed>>{{Course::Actual20, {"", "1099,8", "20"}},
+                                                                             {Course::Mass20, {"10", "495", "20"}}}) {
         EXPECT_EQ(run(course, typed).status, Status::OutOfTable) << typed.density;
     }
 }

@@ -138,25 +138,21 @@ TEST_P(Chains, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
         EXPECT_TRUE(get<QWidget>(name)->isEnabled()) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, Chains,
-                         ::testing::Values(ChainCase{"TabSheet1",
-                                                     "CheckBox7",
-                                                     "SpeedButton1",
-                                                     {"Button3", "Button4", "Edit3", "Edit4", "Label3", "Label4"}},
-                                           ChainCase{"TabSheet3",
-                                                     "CheckBox9",
-                                                     "SpeedButton3",
-                                                     {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8",
-                                                      "Label12", "Label14"}},
-                                           ChainCase{"TabSheet4",
-                                                     "CheckBox8",
-                                                     "SpeedButton2",
-                                                     {"Button7", "Button8", "Edit17", "Edit18", "Label17", "Label21"}},
-                                           ChainCase{"TabSheet5",
-                                                     "CheckBox10",
-                                                     "SpeedButton4",
-                                                     {"Button9", "Button10", "Edit22", "Edit25", "Edit27", "Label24",
-                                                      "Label28", "Label30"}}));
+INSTANTIATE_TEST_SUITE_P(
+    Pages, Chains,
+    ::testing::Values(
+        ChainCase{
+            "TabSheet1", "CheckBox7", "SpeedButton1", {"Button3", "Button4", "Edit3", "Edit4", "Label3", "Label4"}},
+        ChainCase{"TabSheet3",
+                  "CheckBox9",
+                  "SpeedButton3",
+                  {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8", "Label12", "Label14"}},
+        ChainCase{
+            "TabSheet4", "CheckBox8", "SpeedButton2", {"Button7", "Button8", "Edit17", "Edit18", "Label17", "Label21"}},
+        ChainCase{"TabSheet5",
+                  "CheckBox10",
+                  "SpeedButton4",
+                  {"Button9", "Button10", "Edit22", "Edit25", "Edit27", "Label24", "Label28", "Label30"}}));
 
 TEST_F(CalculatorPages, ChainsCarryTheRoundedResultsIntoTheLowerBlock)
 {
