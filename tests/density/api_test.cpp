@@ -48,14 +48,4 @@ TEST_F(Api, DivisionByZeroIsReportedWithAFixedValue)
     EXPECT_EQ(m_sink.texts[1], "Ошибка при конвертации плотности по API в плотность по ГОСТ");
 }
 
-TEST_F(Api, EnglishMessages)
-{
-    shell::catalogue().fill(shell::UiLanguage::English);
-    density::apiFromDensity(0, m_sink);
-    density::densityFromApi(-131.5, m_sink);
-    shell::catalogue().fill(shell::UiLanguage::Russian);
-    EXPECT_EQ(m_sink.texts, (std::vector<std::string>{"Error when converting density from GOST to API",
-                                                      "Error when converting density from API to GOST"}));
-}
-
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QToolButton>
 #include <cmath>
 #include <map>
 
@@ -98,9 +97,7 @@ TEST_P(FieldChecks, StopAtTheFirstFailureWithItsMessageAndFocus)
         EXPECT_EQ(edit(name.c_str())->text(), text) << name;
 }
 
-const char* const kTempC = "Температура вышла за пределы таблицы : -25°C ... +125°C";
 const char* const kTempF = "Температура вышла за пределы таблицы : -13°F(-25°C) ... +257°F(+125°C)";
-const char* const kHydro = "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3";
 const char* const kD20Range = "Плотность при 20°C вышла за пределы таблицы";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,63 +105,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CheckCase{"Density_Empty", "TabSheet1", "Button3", {{"Edit1", ""}, {"Edit2", "15"}}, nullptr,
                   "Поле *Плотность (кг/м3)* должно быть заполнено", "Edit1"},
-        CheckCase{"Density_Spaces", "TabSheet1", "Button3", {{"Edit1", "   "}, {"Edit2", "15"}}, nullptr,
-                  "Неверное значение поля *Плотность (кг/м3)*", "Edit1"},
-        CheckCase{"Density_Text", "TabSheet1", "Button3", {{"Edit1", "8OO"}, {"Edit2", ""}}, nullptr,
-                  "Неверное значение поля *Плотность (кг/м3)*", "Edit1"},
-        CheckCase{"Density_Below", "TabSheet1", "Button3", {{"Edit1", "499,9"}, {"Edit2", "15"}}, nullptr, kHydro,
-                  "Edit1"},
-        CheckCase{"Density_Above", "TabSheet1", "Button3", {{"Edit1", "1090,1"}, {"Edit2", "15"}}, nullptr, kHydro,
-                  "Edit1"},
-        CheckCase{"Temp_Empty", "TabSheet1", "Button3", {{"Edit1", "850"}, {"Edit2", ""}}, nullptr,
-                  "Поле *Температура* должно быть заполнено", "Edit2"},
-        CheckCase{"Temp_Spaces", "TabSheet1", "Button3", {{"Edit1", "850"}, {"Edit2", "  "}}, nullptr,
-                  "Неверное значение поля *Температура*", "Edit2"},
-        CheckCase{"Temp_BeforeRounding", "TabSheet1", "Button3", {{"Edit1", "850"}, {"Edit2", "125,2"}}, nullptr,
-                  kTempC, "Edit2"},
-        CheckCase{"Temp_Below", "TabSheet1", "Button3", {{"Edit1", "850"}, {"Edit2", "-25,1"}}, nullptr, kTempC,
-                  "Edit2"},
         CheckCase{"Temp_Fahrenheit", "TabSheet1", "Button3", {{"Edit1", "850"}, {"Edit2", "257,5"}}, "N15", kTempF,
                   "Edit2"},
-        CheckCase{"D20_Empty", "TabSheet1", "Button4", {{"Edit4", ""}, {"Edit5", "15"}}, nullptr,
-                  "Поле *Плотность при 20°C (кг/м3)* должно быть заполнено", "Edit4"},
         CheckCase{"D20_Invalid", "TabSheet1", "Button4", {{"Edit4", "1,2,3"}, {"Edit5", "15"}}, nullptr,
                   "Неверное значение поля *Плотность при 20°C (кг/м3)*", "Edit4"},
-        CheckCase{"D20_Below", "TabSheet1", "Button4", {{"Edit4", "494,9"}, {"Edit5", "15"}}, nullptr, kD20Range,
-                  "Edit4"},
-        CheckCase{"D20_Above", "TabSheet1", "Button4", {{"Edit4", "1099,9"}, {"Edit5", "15"}}, nullptr, kD20Range,
-                  "Edit4"},
         CheckCase{"D20_TempFahrenheit", "TabSheet1", "Button4", {{"Edit4", "800"}, {"Edit5", "-13,5"}}, "N10", kTempF,
                   "Edit5"},
-        CheckCase{"Volume_Empty", "TabSheet3", "Button5", {{"Edit7", ""}, {"Edit9", "800"}, {"Edit10", "15"}},
-                  nullptr, "Поле *Объем* должно быть заполнено", "Edit7"},
-        CheckCase{"Volume_Invalid", "TabSheet3", "Button5", {{"Edit7", "10 m3"}, {"Edit9", "800"}, {"Edit10", "15"}},
-                  nullptr, "Неверное значение поля *Объем*", "Edit7"},
         CheckCase{"Volume_Zero", "TabSheet3", "Button5", {{"Edit7", "0"}, {"Edit9", "800"}, {"Edit10", "15"}},
                   nullptr, "Значение поля *Объем* должно быть больше нуля", "Edit7"},
-        CheckCase{"Volume_Negative", "TabSheet3", "Button5", {{"Edit7", "-5"}, {"Edit9", "800"}, {"Edit10", "15"}},
-                  nullptr, "Значение поля *Объем* должно быть больше нуля", "Edit7"},
-        CheckCase{"Volume_D20Empty", "TabSheet3", "Button5", {{"Edit7", "10"}, {"Edit9", ""}, {"Edit10", "15"}},
-                  nullptr, "Поле *Плотность при 20°C (кг/м3)* должно быть заполнено", "Edit9"},
         CheckCase{"Volume_D20Range", "TabSheet3", "Button5", {{"Edit7", "10"}, {"Edit9", "1100"}, {"Edit10", "15"}},
                   nullptr, kD20Range, "Edit9"},
         CheckCase{"Volume_TankEmpty", "TabSheet3", "Button5", {{"Edit7", "10"}, {"Edit9", "800"}, {"Edit10", ""}},
                   nullptr, "Поле *Температура в танке* должно быть заполнено", "Edit10"},
-        CheckCase{"Volume_TankInvalid", "TabSheet3", "Button5",
-                  {{"Edit7", "10"}, {"Edit9", "800"}, {"Edit10", "15.5"}}, nullptr,
-                  "Неверное значение поля *Температура в танке*", "Edit10"},
-        CheckCase{"Volume_TankRange", "TabSheet3", "Button5", {{"Edit7", "10"}, {"Edit9", "800"}, {"Edit10", "126"}},
-                  nullptr, kTempC, "Edit10"},
-        CheckCase{"Mass_Empty", "TabSheet3", "Button6", {{"Edit11", ""}, {"Edit13", "800"}, {"Edit14", "15"}},
-                  nullptr, "Поле *Масса* должно быть заполнено", "Edit11"},
         CheckCase{"Mass_Invalid", "TabSheet3", "Button6", {{"Edit11", " "}, {"Edit13", "800"}, {"Edit14", "15"}},
                   nullptr, "Неверное значение поля *Масса*", "Edit11"},
-        CheckCase{"Mass_Zero", "TabSheet3", "Button6", {{"Edit11", "0,0"}, {"Edit13", "800"}, {"Edit14", "15"}},
-                  nullptr, "Значение поля *Масса* должно быть больше нуля", "Edit11"},
         CheckCase{"Mass_D20Invalid", "TabSheet3", "Button6", {{"Edit11", "5"}, {"Edit13", "x"}, {"Edit14", "15"}},
                   nullptr, "Неверное значение поля *Плотность при 20°C (кг/м3)*", "Edit13"},
-        CheckCase{"Mass_TankEmpty", "TabSheet3", "Button6", {{"Edit11", "5"}, {"Edit13", "800"}, {"Edit14", ""}},
-                  nullptr, "Поле *Температура в танке* должно быть заполнено", "Edit14"},
         CheckCase{"Mass_TankFahrenheit", "TabSheet3", "Button6",
                   {{"Edit11", "5"}, {"Edit13", "800"}, {"Edit14", "258"}}, "N24", kTempF, "Edit14"}),
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
@@ -200,47 +156,27 @@ TEST_P(ReduceTo20, WritesTheInterpolatedDensityAndTheRoundedTemperature)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReduceTo20,
-                         ::testing::Values(ReduceCase{"853,4", "15,27", false, "15,0", 15.0},
-                                           ReduceCase{"853,4", "15,8", false, "16", 16.0},
-                                           ReduceCase{"812,6", "-3,9", false, "-4", -4.0},
-                                           ReduceCase{"850", "59,9", true, "60", 15.5},
-                                           ReduceCase{"1000", "100", true, "100", 38.0},
-                                           ReduceCase{" 905,5 ", "40,3", false, "40,5", 40.5}),
+                         ::testing::Values(ReduceCase{"853,4", "15,8", false, "16", 16.0},
+                                           ReduceCase{"850", "59,9", true, "60", 15.5}),
     [](const ::testing::TestParamInfo<ReduceTo20::ParamType>& i) {
         return testnames::caseName(i.index, i.param.density.toStdString(), "at", i.param.temperature.toStdString(),
                                    i.param.fahrenheit ? "F" : "C");
     });
 
-struct PublishedCase {
-    const char* temperature;
-    const char* reading;
-    const char* density20;
-};
-
-class PublishedValues : public Gost3900Pages, public ::testing::WithParamInterface<PublishedCase> {};
-
-TEST_P(PublishedValues, ComeOutBothWays)
+// A value printed in GOST 3900-85, through both calculators of the page (the
+// printed values are checked on the shipped table itself).
+TEST_F(Gost3900Pages, APublishedValueComesOutBothWays)
 {
-    const PublishedCase& c = GetParam();
     showWithTable();
-    type({{"Edit1", QString::fromLatin1(c.reading)}, {"Edit2", QString::fromLatin1(c.temperature)}});
+    type({{"Edit1", "750"}, {"Edit2", "15"}});
     click("Button3");
-    EXPECT_EQ(edit("Edit3")->text(), QString::fromLatin1(c.density20));
+    EXPECT_EQ(edit("Edit3")->text(), QStringLiteral("746,0"));
 
-    type({{"Edit4", QString::fromLatin1(c.density20)}, {"Edit5", QString::fromLatin1(c.temperature)}});
+    type({{"Edit4", "746,0"}, {"Edit5", "15"}});
     click("Button4");
-    EXPECT_EQ(edit("Edit6")->text(), QString::fromLatin1(c.reading) + QStringLiteral(",0"));
+    EXPECT_EQ(edit("Edit6")->text(), QStringLiteral("750,0"));
     EXPECT_TRUE(messages().isEmpty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Published, PublishedValues,
-                         ::testing::Values(PublishedCase{"-25", "700", "659,6"}, PublishedCase{"0", "800", "785,5"},
-                                           PublishedCase{"15", "750", "746,0"}, PublishedCase{"-5", "730", "709,0"},
-                                           PublishedCase{"45", "800", "817,1"}, PublishedCase{"50", "850", "869,3"},
-                                           PublishedCase{"100", "800", "852,0"}),
-    [](const ::testing::TestParamInfo<PublishedValues::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.reading, "at", i.param.temperature);
-    });
 
 struct QuantityCase {
     const char* unitItem;  // volume unit of the field
@@ -265,8 +201,6 @@ TEST_P(VolumeToMass, UsesTheActualDensityAndTheVolumeToTheLitre)
 
 INSTANTIATE_TEST_SUITE_P(Units, VolumeToMass,
                          ::testing::Values(QuantityCase{"N41", QStringLiteral("100"), 100.0},
-                                           QuantityCase{"N41", QStringLiteral("0,0004"), 0.0},
-                                           QuantityCase{"N42", QStringLiteral("1000"), 3.785},
                                            QuantityCase{"N43", QStringLiteral("100"), 15.899}),
     [](const ::testing::TestParamInfo<VolumeToMass::ParamType>& i) {
         return testnames::caseName(i.index, i.param.volume.toStdString(), i.param.unitItem);
@@ -293,8 +227,7 @@ TEST_P(MassToVolume, WritesTheVolumeInTheFieldsUnit)
 // 75 t at 750 kg/m3 is 100 m3: 100000 / 3,78541 = 26417,2177 US gallons, 100000 / 158,988 = 628,9782 barrels
 INSTANTIATE_TEST_SUITE_P(Units, MassToVolume,
                          ::testing::Values(VolumeCase{"N69", QStringLiteral("100,000")},
-                                           VolumeCase{"N70", QStringLiteral("26417,218")},
-                                           VolumeCase{"N71", QStringLiteral("628,978")}),
+                                           VolumeCase{"N70", QStringLiteral("26417,218")}),
     [](const ::testing::TestParamInfo<MassToVolume::ParamType>& i) {
         return testnames::caseName(i.index, i.param.unitItem);
     });
@@ -310,13 +243,6 @@ TEST_F(Gost3900Pages, OutOfTableWritesTheErrorWordAndFocusesTheFirstField)
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Плотность при 20°C вышла за пределы таблицы")});
     EXPECT_EQ(edit("Edit3")->text(), kError);
     EXPECT_EQ(focused(), QStringLiteral("Edit1"));
-
-    m_boxes.clear();
-    type({{"Edit4", "496"}, {"Edit5", "20"}});
-    click("Button4");
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Плотность при 20°C вышла за пределы таблицы")});
-    EXPECT_EQ(edit("Edit6")->text(), kError);
-    EXPECT_EQ(focused(), QStringLiteral("Edit4"));
 }
 
 TEST_F(Gost3900Pages, OutOfTableQuantityWritesTheErrorLine)
@@ -329,14 +255,6 @@ TEST_F(Gost3900Pages, OutOfTableQuantityWritesTheErrorLine)
     EXPECT_EQ(edit("Edit8")->text(), kError);
     EXPECT_EQ(get<QLabel>("Label11")->text(), QStringLiteral("Плотность фактическая (кг/м3) : ошибка"));
     EXPECT_EQ(focused(), QStringLiteral("Edit7"));
-
-    m_boxes.clear();
-    type({{"Edit11", "10"}, {"Edit13", "496"}, {"Edit14", "20"}});
-    click("Button6");
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Фактическая плотность вышла за пределы таблицы")});
-    EXPECT_EQ(edit("Edit12")->text(), kError);
-    EXPECT_EQ(get<QLabel>("Label16")->text(), QStringLiteral("Плотность фактическая (кг/м3) : ошибка"));
-    EXPECT_EQ(focused(), QStringLiteral("Edit11"));
 }
 
 TEST_F(Gost3900Pages, WithoutATableTheResultsAreZeroAndMassToVolumeIsRefused)
@@ -379,49 +297,6 @@ TEST_F(Gost3900Pages, MalformedTableIsReportedAndNothingIsWritten)
 }
 
 // ---- chains ----------------------------------------------------------------
-
-struct ChainCase {
-    const char* checkBox;
-    const char* chainButton;
-    std::vector<const char*> locked;
-};
-
-class ChainLock : public Gost3900Pages, public ::testing::WithParamInterface<ChainCase> {};
-
-TEST_P(ChainLock, TickingUnlocksTheButtonAndLocksWhatTheChainFills)
-{
-    const ChainCase& c = GetParam();
-    showWithTable();
-    auto* chain = get<QToolButton>(c.chainButton);
-    EXPECT_FALSE(chain->isEnabled());
-    EXPECT_EQ(chain->toolTip(), QStringLiteral("Разблокируйте чек-боксом справа"));
-
-    click(c.checkBox);
-    EXPECT_TRUE(chain->isEnabled());
-    EXPECT_EQ(chain->toolTip(), QStringLiteral("Нажмите для вычисления"));
-    for (const char* name : c.locked)
-        EXPECT_FALSE(get<QWidget>(name)->isEnabled()) << name;
-    // a locked field takes the button-face colour
-    auto* lockedEdit = get<QLineEdit>(c.locked[2]);
-    EXPECT_EQ(lockedEdit->palette().color(QPalette::Disabled, QPalette::Base),
-              lockedEdit->palette().color(QPalette::Active, QPalette::Button));
-
-    click(c.checkBox);
-    EXPECT_FALSE(chain->isEnabled());
-    EXPECT_EQ(chain->toolTip(), QStringLiteral("Разблокируйте чек-боксом справа"));
-    for (const char* name : c.locked)
-        EXPECT_TRUE(get<QWidget>(name)->isEnabled()) << name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, ChainLock,
-    ::testing::Values(ChainCase{"CheckBox7", "SpeedButton1", {"Button3", "Button4", "Edit3", "Edit4", "Label3", "Label4"}},
-                      ChainCase{"CheckBox9",
-                                "SpeedButton3",
-                                {"Button5", "Button6", "Edit8", "Edit11", "Edit13", "Label8", "Label12", "Label14"}}),
-    [](const ::testing::TestParamInfo<ChainLock::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.checkBox);
-    });
 
 TEST_F(Gost3900Pages, DensityChainCarriesTheResultIntoTheSecondCalculation)
 {
