@@ -14,6 +14,13 @@
 
 namespace gui {
 
+QHBoxLayout* Chain::build(QWidget* page, const char* buttonName, const char* boxName)
+{
+    button = build::chainButton(page, buttonName);
+    box = build::checkBox(page, boxName);
+    return build::chainRow(button, box);
+}
+
 void Chain::update() const
 {
     const bool chained = box->isChecked();

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QToolButton;
 
@@ -21,6 +22,9 @@ struct Chain {
     QCheckBox* box = nullptr;
     std::vector<QWidget*> locked;
 
+    // Makes the button and its check box on the page; the row that holds them
+    // goes between the two calculators.
+    QHBoxLayout* build(QWidget* page, const char* buttonName, const char* boxName);
     // Sets the button, its hint and the locked widgets after the box.
     void update() const;
 };

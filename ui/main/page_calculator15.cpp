@@ -79,9 +79,7 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
                m);
     layout->addWidget(toMass);
 
-    m_chain.button = chainButton(this, "SpeedButton4");
-    m_chain.box = checkBox(this, "CheckBox10");
-    layout->addLayout(chainRow(m_chain.button, m_chain.box));
+    layout->addLayout(m_chain.build(this, "SpeedButton4", "CheckBox10"));
 
     CalculatorBlock& v = m_toVolume;
     QLabel* givenMassLabel = nullptr;

@@ -33,9 +33,7 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     toMass->layout()->addWidget(massParameters);
     layout->addWidget(toMass);
 
-    m_chain.button = chainButton(this, "SpeedButton3");
-    m_chain.box = checkBox(this, "CheckBox9");
-    layout->addLayout(chainRow(m_chain.button, m_chain.box));
+    layout->addLayout(m_chain.build(this, "SpeedButton3", "CheckBox9"));
 
     CalculatorBlock& v = m_toVolume;
     QLabel* givenMassLabel = nullptr;

@@ -40,9 +40,7 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     reductionLayout->addWidget(reductionGroup);
     layout->addWidget(reduction);
 
-    m_chain.button = chainButton(this, "SpeedButton2");
-    m_chain.box = checkBox(this, "CheckBox8");
-    layout->addLayout(chainRow(m_chain.button, m_chain.box));
+    layout->addLayout(m_chain.build(this, "SpeedButton2", "CheckBox8"));
 
     CalculatorBlock& a = m_actual;
     QGroupBox* actual = group(this, "GroupBox11");

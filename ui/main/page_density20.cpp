@@ -34,9 +34,7 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     reductionLayout->addLayout(row({resultLabel, r.density20, nullptr, r.calculate}));
     layout->addWidget(reduction);
 
-    m_chain.button = chainButton(this, "SpeedButton1");
-    m_chain.box = checkBox(this, "CheckBox7");
-    layout->addLayout(chainRow(m_chain.button, m_chain.box));
+    layout->addLayout(m_chain.build(this, "SpeedButton1", "CheckBox7"));
 
     CalculatorBlock& a = m_actual;
     QGroupBox* actual = group(this, "GroupBox2");
