@@ -17,11 +17,6 @@ HelpOpener& opener()
     return instance;
 }
 
-QString entry(density::MsgKey key)
-{
-    return QString::fromStdString(catalogue().text(key));
-}
-
 }  // namespace
 
 void setHelpOpener(HelpOpener o)
@@ -32,7 +27,7 @@ void setHelpOpener(HelpOpener o)
 QString helpPagePath(const QString& programFolder, const QString& pageFile)
 {
     // the catalogue writes the language folder with a backslash
-    QString prefix = entry(density::MsgKey::HelpLanguagePrefix);
+    QString prefix = catalogueEntry(density::MsgKey::HelpLanguagePrefix);
     prefix.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return programFolder + QStringLiteral("Help/") + prefix + pageFile;
 }
@@ -44,8 +39,9 @@ void openHelpPage(QWidget* owner, const QString& programFolder, const QString& p
     if (!page.dir().exists())
         return;
     if (!page.isFile()) {
-        showAttention(owner, entry(density::MsgKey::MsgFilePrefix) + (shownName.isEmpty() ? pageFile : shownName) +
-                                 entry(density::MsgKey::MsgFileNotFoundSuffix));
+        showAttention(owner, catalogueEntry(density::MsgKey::MsgFilePrefix) +
+                                 (shownName.isEmpty() ? pageFile : shownName) +
+                                 catalogueEntry(density::MsgKey::MsgFileNotFoundSuffix));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());

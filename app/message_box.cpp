@@ -14,12 +14,12 @@ BoxResponder& responder()
     return instance;
 }
 
-QString fromCatalogue(density::MsgKey key)
+}  // namespace
+
+QString catalogueEntry(density::MsgKey key)
 {
     return QString::fromStdString(catalogue().text(key));
 }
-
-}  // namespace
 
 QMessageBox::StandardButton showBox(QWidget* parent, const BoxRequest& request)
 {
@@ -38,7 +38,7 @@ void setBoxResponder(BoxResponder r)
 void showAttention(QWidget* parent, const QString& text)
 {
     BoxRequest request;
-    request.caption = fromCatalogue(density::MsgKey::MsgCaptionAttention);
+    request.caption = catalogueEntry(density::MsgKey::MsgCaptionAttention);
     request.text = text;
     showBox(parent, request);
 }

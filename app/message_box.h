@@ -28,6 +28,9 @@ QMessageBox::StandardButton showBox(QWidget* parent, const BoxRequest& request);
 // Installs (or, with an empty function, removes) the responder.
 void setBoxResponder(BoxResponder responder);
 
+// The catalogue entry's current text, for a widget or a box.
+QString catalogueEntry(density::MsgKey key);
+
 // A box with one OK button captioned with the attention caption.
 void showAttention(QWidget* parent, const QString& text);
 

@@ -31,11 +31,6 @@ const QString kTableFile = QString::fromLatin1(density::kTableFileName);
 const QString kFilter = QStringLiteral("txt files (*.txt)");
 constexpr std::size_t kListedLines = 5;
 
-QString entry(density::MsgKey key)
-{
-    return QString::fromStdString(shell::catalogue().text(key));
-}
-
 // The part after the last folder separator or drive colon.
 QString bareName(const QString& path)
 {
@@ -217,16 +212,16 @@ QByteArray TForm2::encodedText() const
 void TForm2::reportFailure(density::MsgKey message, const QString& path, const QString& reason)
 {
     shell::BoxRequest box;
-    box.caption = entry(density::MsgKey::MsgCaptionAttention);
+    box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Critical;
-    box.text = entry(message) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
+    box.text = shell::catalogueEntry(message) + QDir::toNativeSeparators(path) + QStringLiteral(":\n") + reason;
     shell::showBox(this, box);
 }
 
 void TForm2::openFile()
 {
     FileRequest request;
-    request.title = entry(density::MsgKey::TextOpenDialogTitle);
+    request.title = shell::catalogueEntry(density::MsgKey::TextOpenDialogTitle);
     request.folder = m_programFolder;
     request.filter = kFilter;
     const QString chosen = m_dialogs.openFile(this, request);
@@ -236,14 +231,14 @@ void TForm2::openFile()
     if (!loadFile(chosen))
         return;
     m_text->setFocus(Qt::OtherFocusReason);
-    m_status->setText(entry(density::MsgKey::TextLoadedFilePrefix) + m_fileName);
+    m_status->setText(shell::catalogueEntry(density::MsgKey::TextLoadedFilePrefix) + m_fileName);
 }
 
 void TForm2::saveFile()
 {
     m_fileName = bareName(m_fileName);
     FileRequest request;
-    request.title = entry(density::MsgKey::TextSaveDialogTitle);
+    request.title = shell::catalogueEntry(density::MsgKey::TextSaveDialogTitle);
     request.folder = m_programFolder;
     request.proposedName = m_fileName;
     request.filter = kFilter;
@@ -284,16 +279,16 @@ void TForm2::saveFile()
     }
     if (!out.commit())
         return fail(out.errorString());
-    m_status->setText(entry(density::MsgKey::TextReloadAfterSave));
+    m_status->setText(shell::catalogueEntry(density::MsgKey::TextReloadAfterSave));
 }
 
 bool TForm2::askReplace(const QString& path)
 {
     shell::BoxRequest box;
-    box.caption = entry(density::MsgKey::MsgCaptionAttention);
+    box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Question;
-    box.text = entry(density::MsgKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
-               entry(density::MsgKey::MsgEditorReplaceSuffix);
+    box.text = shell::catalogueEntry(density::MsgKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
+               shell::catalogueEntry(density::MsgKey::MsgEditorReplaceSuffix);
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;
     return shell::showBox(this, box) == QMessageBox::Yes;
@@ -305,20 +300,20 @@ bool TForm2::tableReadsWell(const QByteArray& contents)
     const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
     QString question;
     if (density::ReductionTable::fromText(text).empty()) {
-        question = entry(density::MsgKey::MsgEditorTableEmpty);
+        question = shell::catalogueEntry(density::MsgKey::MsgEditorTableEmpty);
     } else if (!problems.empty()) {
         QStringList lines;
         for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
             lines << QString::number(problems[i].line);
         if (problems.size() > kListedLines)
             lines << QStringLiteral("…");
-        question = entry(density::MsgKey::MsgEditorBadLinesPrefix) + lines.join(QStringLiteral(", ")) +
-                   entry(density::MsgKey::MsgEditorBadLinesSuffix);
+        question = shell::catalogueEntry(density::MsgKey::MsgEditorBadLinesPrefix) + lines.join(QStringLiteral(", ")) +
+                   shell::catalogueEntry(density::MsgKey::MsgEditorBadLinesSuffix);
     } else {
         return true;
     }
     shell::BoxRequest box;
-    box.caption = entry(density::MsgKey::MsgCaptionAttention);
+    box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Warning;
     box.text = question;
     box.buttons = QMessageBox::Yes | QMessageBox::No;

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/catalogue.h"
+#include "app/message_box.h"
 #include "form_builder.h"
 #include "unit_indicator.h"
 
@@ -25,8 +25,8 @@ void Chain::update() const
 {
     const bool chained = box->isChecked();
     button->setEnabled(chained);
-    button->setToolTip(QString::fromStdString(shell::catalogue().text(
-        chained ? density::MsgKey::HintClickToCalculate : density::MsgKey::HintUnlockWithCheckbox)));
+    button->setToolTip(shell::catalogueEntry(chained ? density::MsgKey::HintClickToCalculate
+                                                     : density::MsgKey::HintUnlockWithCheckbox));
     for (QWidget* w : locked)
         w->setEnabled(!chained);
 }

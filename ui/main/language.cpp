@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include "app/message_box.h"
 #include "caption_table.h"
 #include "indicator_table.h"
 
@@ -79,11 +80,6 @@ void setHint(QObject* object, const QString& text)
         widget->setToolTip(text);
 }
 
-QString entry(MsgKey key)
-{
-    return QString::fromStdString(shell::catalogue().text(key));
-}
-
 QWidget* windowOf(const LanguageWindows& windows, CaptionWindow window)
 {
     switch (window) {
@@ -150,13 +146,13 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
 
     // texts from the catalogue
     if (QObject* page = find(main, "TabSheet8"))
-        setCaption(page, entry(MsgKey::MsgCaptionAttention));
+        setCaption(page, shell::catalogueEntry(MsgKey::MsgCaptionAttention));
     if (QObject* label = find(main, "Label6"))
-        setCaption(label, entry(MsgKey::TextActualDensityLabel));
+        setCaption(label, shell::catalogueEntry(MsgKey::TextActualDensityLabel));
     for (const auto& chain : kChains)
         if (QObject* button = find(main, chain[0]))
             setHint(button,
-                    entry(isChecked(objects, main, chain[1]) ? MsgKey::HintClickToCalculate : MsgKey::HintUnlockWithCheckbox));
+                    shell::catalogueEntry(isChecked(objects, main, chain[1]) ? MsgKey::HintClickToCalculate : MsgKey::HintUnlockWithCheckbox));
     for (const IndicatorEntry& indicator : indicatorTable()) {
         const bool volume = indicator.kind == density::UnitKind::Volume;
         if (!volume && indicator.kind != density::UnitKind::Pressure)
@@ -164,7 +160,7 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
         // cubic metres, technical atmospheres: the only unit words with a translation
         const char* item = indicator.unitItems[volume ? 0 : 2];
         if (QObject* panel = find(main, indicator.panel); panel && isChecked(objects, main, item))
-            setCaption(panel, entry(volume ? MsgKey::TextUnitCubicMetre : MsgKey::TextUnitKgPerCm2));
+            setCaption(panel, shell::catalogueEntry(volume ? MsgKey::TextUnitCubicMetre : MsgKey::TextUnitKgPerCm2));
     }
     return missing;
 }

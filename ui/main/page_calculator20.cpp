@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/message_box.h"
 #include "form_builder.h"
 #include "pages.h"
 #include "unit_indicator.h"
@@ -67,7 +68,7 @@ void Calculator20Page::chainVolumes()
     volumeToMass();
     m_toVolume.density->setText(m_toMass.density->text());
     m_toVolume.quantity->setText(m_toMass.mass->text());
-    if (m_toMass.mass->text() != QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionError)))
+    if (m_toMass.mass->text() != shell::catalogueEntry(density::MsgKey::MsgCaptionError))
         massToVolume();
 }
 

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/message_box.h"
 #include "form_builder.h"
 #include "pages.h"
 #include "unit_indicator.h"
@@ -72,7 +73,7 @@ void Density20Page::chainDensities()
 {
     reduceTo20();
     m_actual.density->setText(m_reduction.density20->text());
-    if (m_actual.density->text() != QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgCaptionError)))
+    if (m_actual.density->text() != shell::catalogueEntry(density::MsgKey::MsgCaptionError))
         actualDensity();
 }
 

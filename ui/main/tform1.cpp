@@ -14,6 +14,7 @@
 
 #include "app/about_form.h"
 #include "app/help.h"
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "form_builder.h"
 #include "language.h"
@@ -178,9 +179,8 @@ void TForm1::SaveSettings()
 {
     const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
-        shell::showAttention(this,
-                             QString::fromStdString(shell::catalogue().text(density::MsgKey::MsgSettingsNotSaved)) +
-                                 QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
+        shell::showAttention(this, shell::catalogueEntry(density::MsgKey::MsgSettingsNotSaved) +
+                                       QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
 }
 
 void TForm1::N4Click()
