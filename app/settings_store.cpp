@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <map>
 
+#include "object_index.h"
 #include "settings_file.h"
 
 namespace settings {
@@ -27,12 +28,9 @@ QWidget* windowOf(const Windows& windows, Window window)
     return window == Window::Main ? windows.main : windows.editor;
 }
 
-QObject* targetOf(const Windows& windows, const Key& key)
+QObject* targetOf(ObjectIndex& objects, const Windows& windows, const Key& key)
 {
-    QWidget* window = windowOf(windows, key.window);
-    if (!window || key.target.empty())
-        return window;
-    return window->findChild<QObject*>(QString::fromStdString(key.target));
+    return objects.find(windowOf(windows, key.window), key.target);
 }
 
 int integerValue(const std::optional<std::string>& stored, const Key& key)
@@ -190,9 +188,10 @@ int load(const QString& path, const Windows& windows)
 
     int language = 1;
     std::map<Window, Geometry> geometry;
+    ObjectIndex objects;
     for (const Key* key : order) {
         const std::optional<std::string> stored = doc.value(key->section, key->key);
-        QObject* target = targetOf(windows, *key);
+        QObject* target = targetOf(objects, windows, *key);
         switch (key->kind) {
         case KeyKind::Top:
         case KeyKind::Left:
@@ -231,8 +230,9 @@ int load(const QString& path, const Windows& windows)
 QString save(const QString& path, const Windows& windows, int languageTag)
 {
     IniDocument doc = readDocument(path);
+    ObjectIndex objects;
     for (const Key& key : keyTable()) {
-        QObject* target = key.kind == KeyKind::Language ? windows.main : targetOf(windows, key);
+        QObject* target = key.kind == KeyKind::Language ? windows.main : targetOf(objects, windows, key);
         // a component that does not exist keeps what the file holds
         const std::string value = target ? currentValue(target, key, languageTag)
                                          : doc.value(key.section, key.key).value_or(key.defaultValue);

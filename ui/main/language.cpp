@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -12,6 +11,7 @@
 #include <QWidget>
 
 #include "app/message_box.h"
+#include "app/object_index.h"
 #include "caption_table.h"
 #include "indicator_table.h"
 
@@ -20,28 +20,6 @@ namespace gui {
 namespace {
 
 using density::MsgKey;
-
-// The objects of each window by name, from one walk of the window; the
-// first of a name stands, as with findChild.
-class ObjectIndex {
-public:
-    QObject* find(QWidget* window, const char* name)
-    {
-        if (!window || !*name)
-            return window;
-        QHash<QString, QObject*>& names = m_windows[window];
-        if (names.isEmpty()) {
-            const QList<QObject*> children = window->findChildren<QObject*>();
-            for (QObject* child : children)
-                if (!names.contains(child->objectName()))
-                    names.insert(child->objectName(), child);
-        }
-        return names.value(QString::fromLatin1(name));
-    }
-
-private:
-    QHash<QWidget*, QHash<QString, QObject*>> m_windows;
-};
 
 void setTabText(QWidget* page, const QString& text)
 {
@@ -98,7 +76,7 @@ const char* windowName(CaptionWindow window)
     return window == CaptionWindow::Main ? "TForm1" : window == CaptionWindow::Editor ? "TForm2" : "TO_progr_form";
 }
 
-bool isChecked(ObjectIndex& objects, QWidget* window, const char* name)
+bool isChecked(settings::ObjectIndex& objects, QWidget* window, const char* name)
 {
     QObject* object = objects.find(window, name);
     if (auto* item = qobject_cast<QAction*>(object))
@@ -123,7 +101,7 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
     QStringList missing;
     const bool russian = language == shell::UiLanguage::Russian;
     QWidget* main = windows.main;
-    ObjectIndex objects;
+    settings::ObjectIndex objects;
     const auto find = [&objects](QWidget* window, const char* name) { return objects.find(window, name); };
 
     if (auto* item = qobject_cast<QAction*>(find(main, "N106")))
@@ -151,8 +129,8 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
         setCaption(label, shell::catalogueEntry(MsgKey::TextActualDensityLabel));
     for (const auto& chain : kChains)
         if (QObject* button = find(main, chain[0]))
-            setHint(button,
-                    shell::catalogueEntry(isChecked(objects, main, chain[1]) ? MsgKey::HintClickToCalculate : MsgKey::HintUnlockWithCheckbox));
+            setHint(button, shell::catalogueEntry(isChecked(objects, main, chain[1]) ? MsgKey::HintClickToCalculate
+                                                                                     : MsgKey::HintUnlockWithCheckbox));
     for (const IndicatorEntry& indicator : indicatorTable()) {
         const bool volume = indicator.kind == density::UnitKind::Volume;
         if (!volume && indicator.kind != density::UnitKind::Pressure)
