@@ -17,11 +17,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/catalogue.h"
-#include "app/help.h"
-#include "app/message_box.h"
 #include "density/table_file.h"
 #include "editor_icons.h"
+#include "shell/help.h"
+#include "shell/message_box.h"
+#include "text/catalogue.h"
 
 namespace gui {
 

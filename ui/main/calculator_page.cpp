@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/message_box.h"
 #include "form_builder.h"
+#include "shell/message_box.h"
 #include "unit_indicator.h"
 
 namespace gui {

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "catalogue.h"
 #include "message_box.h"
+#include "text/catalogue.h"
 
 namespace shell {
 

@@ -5,7 +5,7 @@
 #include "density/messages.h"
 
 // The language-dependent message, hint and unit texts, one language at a time.
-namespace shell {
+namespace text {
 
 enum class UiLanguage { Russian = 1, English = 2 };
 
@@ -31,4 +31,4 @@ private:
 // The one catalogue of the program.
 MessageCatalogue& catalogue();
 
-}  // namespace shell
+}  // namespace text

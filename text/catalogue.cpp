@@ -1,6 +1,6 @@
 #include "catalogue.h"
 
-namespace shell {
+namespace text {
 
 namespace {
 
@@ -142,4 +142,4 @@ MessageCatalogue& catalogue()
     return instance;
 }
 
-}  // namespace shell
+}  // namespace text

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/catalogue.h"
 #include "support/case_name.h"
+#include "text/catalogue.h"
 
 using density::MsgKey;
-using shell::UiLanguage;
+using text::UiLanguage;
 
 namespace {
 
@@ -18,7 +18,7 @@ class CatalogueEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(CatalogueEntries, HoldTheTextsOfTheLanguageLastFilled)
 {
-    shell::MessageCatalogue c;
+    text::MessageCatalogue c;
     EXPECT_EQ(c.text(GetParam().key), "");
     c.fill(UiLanguage::English);
     EXPECT_EQ(c.text(GetParam().key), GetParam().english);
@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Catalogue, EveryEntryHasTextInBothLanguagesButTheHelpPrefix)
 {
-    shell::MessageCatalogue ru;
-    shell::MessageCatalogue en;
+    text::MessageCatalogue ru;
+    text::MessageCatalogue en;
     ru.fill(UiLanguage::Russian);
     en.fill(UiLanguage::English);
     for (int k = 0; k < density::kMsgKeyCount; ++k) {
@@ -71,7 +71,7 @@ TEST(Catalogue, EveryEntryHasTextInBothLanguagesButTheHelpPrefix)
 
 TEST(Catalogue, RendersPiecesWithNothingBetween)
 {
-    shell::MessageCatalogue c;
+    text::MessageCatalogue c;
     c.fill(UiLanguage::Russian);
     const density::Message m =
         density::Message(MsgKey::MsgFilePrefix).then("gost_index.html").then(MsgKey::MsgFileNotFoundSuffix);
