@@ -21,6 +21,11 @@ QString catalogueEntry(density::MsgKey key)
     return QString::fromStdString(text::catalogue().text(key));
 }
 
+QString catalogueEntry(text::WindowKey key)
+{
+    return QString::fromStdString(text::catalogue().text(key));
+}
+
 QMessageBox::StandardButton showBox(QWidget* parent, const BoxRequest& request)
 {
     if (responder())

@@ -179,7 +179,7 @@ void TForm1::SaveSettings()
 {
     const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
-        shell::showAttention(this, shell::catalogueEntry(density::MsgKey::MsgSettingsNotSaved) +
+        shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotSaved) +
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
 }
 
