@@ -2,9 +2,9 @@
 #include <QTimer>
 #include <iostream>
 
-#include "about_form.h"
-#include "application.h"
-#include "message_box.h"
+#include "shell/about_form.h"
+#include "shell/application.h"
+#include "shell/message_box.h"
 #include "ui/editor/tform2.h"
 #include "ui/main/tform1.h"
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/catalogue.h"
 #include "calc/calculators.h"
 #include "density/api.h"
 #include "density/gost3900.h"
 #include "density/numeric_text.h"
+#include "text/catalogue.h"
 
 namespace cli {
 
@@ -27,7 +27,7 @@ bool sameName(std::string_view a, std::string_view b)
 class CollectingSink : public density::MessageSink {
 public:
     explicit CollectingSink(std::vector<std::string>& texts) : m_texts(texts) {}
-    void show(const Message& message) override { m_texts.push_back(shell::catalogue().render(message)); }
+    void show(const Message& message) override { m_texts.push_back(text::catalogue().render(message)); }
     std::size_t count() const { return m_texts.size(); }
 
 private:
@@ -81,7 +81,7 @@ const char* resultName(calc::Output output)
 // messages shown before it. Fall-back values and error words are not results.
 void print(calc::Outcome& o, Outcome& out)
 {
-    const auto render = [](const Message& m) { return shell::catalogue().render(m); };
+    const auto render = [](const Message& m) { return text::catalogue().render(m); };
     std::size_t shown = o.messages.size();
     bool stopped = false;
     if (o.temperature)

@@ -16,10 +16,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "batch.h"
 #include "calculator.h"
 #include "density/numeric_text.h"
+#include "text/catalogue.h"
 
 #ifndef VANTOREL_VERSION
 #define VANTOREL_VERSION "unknown"
@@ -203,7 +203,7 @@ int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     cli::Options options;
-    shell::UiLanguage language = shell::UiLanguage::Russian;
+    text::UiLanguage language = text::UiLanguage::Russian;
     char decimal = 0;
     std::string tableFile;
     bool help = false;
@@ -285,9 +285,9 @@ int main(int argc, char** argv)
         } else if (name == "--lang") {
             const auto v = value();
             if (v && (*v == "ru" || *v == "RU"))
-                language = shell::UiLanguage::Russian;
+                language = text::UiLanguage::Russian;
             else if (v && (*v == "en" || *v == "EN"))
-                language = shell::UiLanguage::English;
+                language = text::UiLanguage::English;
             else
                 return usage("--lang takes ru or en");
         } else if (name == "--decimal") {
@@ -313,7 +313,7 @@ int main(int argc, char** argv)
             return usage(name + " takes no value");
     }
 
-    shell::catalogue().fill(language);
+    text::catalogue().fill(language);
     density::setDecimalSeparator(decimal ? decimal : localeDecimalSeparator());
     if (tableFile.empty())
         tableFile = (std::filesystem::path(programFolder(argv[0])) / density::kTableFileName).string();

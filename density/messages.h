@@ -6,8 +6,8 @@
 
 namespace density {
 
-// Keys of the language-dependent texts. The texts themselves live in the
-// application's message catalogue; computations only name them.
+// Keys of the language-dependent texts the computations report. The texts
+// themselves live in the message catalogue; computations only name them.
 enum class MsgKey {
     MsgCaptionAttention,
     MsgTempUnitsError,
@@ -51,33 +51,16 @@ enum class MsgKey {
     MsgApiOutOfRange,
     MsgFilePrefix,
     MsgFileNotFoundSuffix,
-    HintClickToCalculate,
-    HintUnlockWithCheckbox,
-    TextLoadedFilePrefix,
-    TextReloadAfterSave,
     MsgCalcError,
-    HelpLanguagePrefix,
     // Added to the catalogue: mass to volume with no table row for the
     // temperature (nothing to divide by).
     MsgNoTableRow,
-    // Added: settings.ini could not be written at close (file and reason follow).
-    MsgSettingsNotSaved,
     // Added: a table file that is there but cannot be read, or is too large.
     MsgFileUnreadableSuffix,
     MsgFileTooLargeSuffix,
-    // Added: the table editor's messages and the titles of its file dialogs.
-    MsgEditorReadFailed,     // + file + reason
-    MsgEditorWriteFailed,    // + file + reason
-    MsgEditorReplacePrefix,  // + file + suffix
-    MsgEditorReplaceSuffix,
-    MsgEditorBadLinesPrefix,  // + line numbers + suffix
-    MsgEditorBadLinesSuffix,
-    MsgEditorTableEmpty,
-    TextOpenDialogTitle,
-    TextSaveDialogTitle,
 };
 
-constexpr int kMsgKeyCount = static_cast<int>(MsgKey::TextSaveDialogTitle) + 1;
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgFileTooLargeSuffix) + 1;
 
 // A message is a run of pieces: catalogue entries and literal text (a file
 // name, a range suffix), joined with nothing between them.

@@ -5,10 +5,10 @@
 #include <array>
 #include <cmath>
 
-#include "app/catalogue.h"
 #include "calc/calculators.h"
 #include "density/numeric_text.h"
 #include "support/table_fixture.h"
+#include "text/catalogue.h"
 
 namespace {
 
@@ -43,12 +43,12 @@ calc::Inputs inputsOf(const Typed& t)
 
 std::string textOf(const calc::Text& text)
 {
-    return (text.key ? shell::catalogue().text(*text.key) : std::string()) + text.literal;
+    return (text.key ? text::catalogue().text(*text.key) : std::string()) + text.literal;
 }
 
 class Courses : public ::testing::Test {
 protected:
-    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void SetUp() override { text::catalogue().fill(text::UiLanguage::Russian); }
 
     calc::Outcome run(Course course, const Typed& typed, const density::ReductionTable& table)
     {
@@ -60,7 +60,7 @@ protected:
     {
         std::vector<std::string> out;
         for (const density::Message& m : o.messages)
-            out.push_back(shell::catalogue().render(m));
+            out.push_back(text::catalogue().render(m));
         return out;
     }
     // The shown text of each output, in order.

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/catalogue.h"
 #include "cli/batch.h"
 #include "cli/calculator.h"
 #include "density/numeric_text.h"
 #include "support/table_fixture.h"
+#include "text/catalogue.h"
 
 using cli::Options;
 using cli::Outcome;
@@ -40,7 +40,7 @@ private:
 
 class Calculator : public ::testing::Test {
 protected:
-    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void SetUp() override { text::catalogue().fill(text::UiLanguage::Russian); }
 
     Outcome run(const std::string& command, const std::vector<std::string>& args)
     {

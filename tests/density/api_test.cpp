@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/catalogue.h"
 #include "density/api.h"
 #include "support/recording_sink.h"
+#include "text/catalogue.h"
 
 using density::MsgKey;
 
@@ -10,7 +10,7 @@ namespace {
 
 class Api : public ::testing::Test {
 protected:
-    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void SetUp() override { text::catalogue().fill(text::UiLanguage::Russian); }
     RecordingSink m_sink;
 };
 

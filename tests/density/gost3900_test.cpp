@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/catalogue.h"
 #include "density/gost3900.h"
 #include "density/numeric_text.h"
 #include "support/case_name.h"
 #include "support/recording_sink.h"
 #include "support/table_fixture.h"
+#include "text/catalogue.h"
 
 using density::MsgKey;
 using density::TemperatureUnit;
@@ -15,7 +15,7 @@ namespace {
 
 class Gost3900 : public ::testing::Test {
 protected:
-    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void SetUp() override { text::catalogue().fill(text::UiLanguage::Russian); }
     density::ScopedDecimalSeparator m_sep{','};
     density::ReductionTable m_table{testdata::syntheticTable(-25, 125)};
     RecordingSink m_sink;

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/catalogue.h"
 #include "density/numeric_text.h"
 #include "density/r50.h"
 #include "support/recording_sink.h"
+#include "text/catalogue.h"
 
 using density::MsgKey;
 using density::ProductGroup;
@@ -14,7 +14,7 @@ namespace {
 
 class R50 : public ::testing::Test {
 protected:
-    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void SetUp() override { text::catalogue().fill(text::UiLanguage::Russian); }
 
     double reduce(const char* density, const char* t, bool glass, ProductGroup group, bool fahrenheit = false)
     {

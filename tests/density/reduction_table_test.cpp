@@ -6,12 +6,12 @@
 #include <functional>
 #include <limits>
 
-#include "app/catalogue.h"
 #include "density/numeric_text.h"
 #include "density/reduction_table.h"
 #include "support/case_name.h"
 #include "support/recording_sink.h"
 #include "support/table_fixture.h"
+#include "text/catalogue.h"
 
 using density::kNoRow;
 using density::kOutOfTableMark;
@@ -221,7 +221,7 @@ TEST(ReductionTableText, SyntheticRowsHaveTheFileLayout)
 }
 
 struct LoadCase {
-    shell::UiLanguage language;
+    text::UiLanguage language;
     const char* text;
 };
 
@@ -229,7 +229,7 @@ class LoadMissingTable : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadMissingTable, ReportsTheBareFileName)
 {
-    shell::catalogue().fill(GetParam().language);
+    text::catalogue().fill(GetParam().language);
     RecordingSink sink;
     ReductionTable table({tableRow(15, {})});
     const std::string folder = ::testing::TempDir() + "vantorel-no-table/";
@@ -238,17 +238,17 @@ TEST_P(LoadMissingTable, ReportsTheBareFileName)
     ASSERT_EQ(sink.texts.size(), 1u);
     EXPECT_EQ(sink.keys[0], density::MsgKey::MsgFilePrefix);
     EXPECT_EQ(sink.texts[0], GetParam().text);
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    text::catalogue().fill(text::UiLanguage::Russian);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, LoadMissingTable,
     ::testing::Values(
-        LoadCase{shell::UiLanguage::Russian,
+        LoadCase{text::UiLanguage::Russian,
                  "Файл tablegost3900.txt не найден. Проверьте его наличие в папке программы."},
-        LoadCase{shell::UiLanguage::English, "File tablegost3900.txt not found. Check the file exists."}),
+        LoadCase{text::UiLanguage::English, "File tablegost3900.txt not found. Check the file exists."}),
     [](const ::testing::TestParamInfo<LoadMissingTable::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.language == shell::UiLanguage::Russian ? "ru" : "en");
+        return testnames::caseName(i.index, i.param.language == text::UiLanguage::Russian ? "ru" : "en");
     });
 
 TEST(LoadTable, ReadsTheFileInTheFolder)
@@ -281,7 +281,7 @@ class TableFileNotRead : public ::testing::TestWithParam<UnreadCase> {};
 TEST_P(TableFileNotRead, IsOneMessageAndAnEmptyTable)
 {
     namespace fs = std::filesystem;
-    shell::catalogue().fill(shell::UiLanguage::English);
+    text::catalogue().fill(text::UiLanguage::English);
     const fs::path dir = fs::path(::testing::TempDir()) / ("vantorel-unread-" + std::string(GetParam().name));
     fs::remove_all(dir);
     fs::create_directories(dir);
@@ -293,7 +293,7 @@ TEST_P(TableFileNotRead, IsOneMessageAndAnEmptyTable)
     RecordingSink sink;
     EXPECT_FALSE(density::loadReductionTable(dir.string() + "/", table, sink));
     EXPECT_EQ(sink.texts, std::vector<std::string>{GetParam().message});
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    text::catalogue().fill(text::UiLanguage::Russian);
     fs::remove_all(dir);
 }
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/catalogue.h"
 #include "density/numeric_text.h"
 #include "density/units.h"
 #include "support/case_name.h"
 #include "support/recording_sink.h"
+#include "text/catalogue.h"
 
 using density::MsgKey;
 using density::PressureUnit;
@@ -15,7 +15,7 @@ namespace {
 
 class Units : public ::testing::Test {
 protected:
-    void SetUp() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void SetUp() override { text::catalogue().fill(text::UiLanguage::Russian); }
     density::ScopedDecimalSeparator m_sep{','};
     RecordingSink m_sink;
 };
@@ -164,8 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UnitWords, CaptionsAndRangeLabels)
 {
-    shell::catalogue().fill(shell::UiLanguage::English);
-    const auto word = [](UnitKind k, int u) { return shell::catalogue().render(density::unitCaption(k, u)); };
+    text::catalogue().fill(text::UiLanguage::English);
+    const auto word = [](UnitKind k, int u) { return text::catalogue().render(density::unitCaption(k, u)); };
     EXPECT_EQ(word(T, 1), "°C");
     EXPECT_EQ(word(T, 2), "°F");
     EXPECT_EQ(word(V, 1), "m3");
@@ -175,7 +175,7 @@ TEST(UnitWords, CaptionsAndRangeLabels)
     EXPECT_EQ(word(P, 2), "bar");
     EXPECT_EQ(word(P, 3), "kg/cm2");
     EXPECT_EQ(word(P, 4), "psi");
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    text::catalogue().fill(text::UiLanguage::Russian);
     EXPECT_EQ(word(V, 1), "м3");
     EXPECT_EQ(word(P, 3), "кг/см2");
 

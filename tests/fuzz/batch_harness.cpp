@@ -2,10 +2,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "cli/batch.h"
 #include "density/numeric_text.h"
 #include "harnesses.h"
+#include "text/catalogue.h"
 
 namespace fuzz {
 
@@ -15,7 +15,7 @@ std::string batchReader(const std::uint8_t* data, std::size_t size)
         return {};
     const std::uint8_t pick = data[0];
     density::ScopedDecimalSeparator separator((pick & 1) ? ',' : '.');
-    shell::catalogue().fill((pick & 2) ? shell::UiLanguage::English : shell::UiLanguage::Russian);
+    text::catalogue().fill((pick & 2) ? text::UiLanguage::English : text::UiLanguage::Russian);
     cli::Options options;
     if (pick & 4)
         options.temperatureUnit = density::TemperatureUnit::Fahrenheit;

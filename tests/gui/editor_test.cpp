@@ -13,8 +13,8 @@
 
 #include <unistd.h>
 
-#include "app/help.h"
 #include "density/table_file.h"
+#include "shell/help.h"
 #include "support/main_window_fixture.h"
 #include "support/modal_answer.h"
 #include "support/table_fixture.h"
@@ -48,7 +48,7 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         // filled by the main window in the program
-        shell::catalogue().fill(shell::UiLanguage::Russian);
+        text::catalogue().fill(text::UiLanguage::Russian);
         m_editor.setProgramFolder(folder());
         gui::EditorDialogs d;
         d.openFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };
@@ -63,7 +63,7 @@ protected:
         };
         m_editor.setDialogs(d);
     }
-    void TearDown() override { shell::catalogue().fill(shell::UiLanguage::Russian); }
+    void TearDown() override { text::catalogue().fill(text::UiLanguage::Russian); }
 
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }
     QString path(const char* name) const { return folder() + QString::fromUtf8(name); }
@@ -207,7 +207,7 @@ TEST_P(EditorRoundTrip, SavesTheBytesItOpened)
     const QByteArray contents = GetParam().contents.isEmpty() ? shippedTable() : GetParam().contents;
     writeBytes(path("source.txt"), contents);
     openThrough(path("source.txt"));
-    shell::catalogue().fill(shell::UiLanguage::English);
+    text::catalogue().fill(text::UiLanguage::English);
     saveAs(path(GetParam().saveAs));
     EXPECT_EQ(readBytes(path(GetParam().saveAs)), contents);
     EXPECT_EQ(m_editor.statusText(), QStringLiteral(" Reload the program after saving"));
@@ -358,9 +358,9 @@ TEST_F(EditorTest, HelpNamesTheEditorPage)
     });
     writeBytes(path("Help/eng/edit_table.html"), "<p>");
     QDir().mkpath(path("Help"));
-    shell::catalogue().fill(shell::UiLanguage::English);
+    text::catalogue().fill(text::UiLanguage::English);
     click("ToolButton5");
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    text::catalogue().fill(text::UiLanguage::Russian);
     trigger("N5");
     shell::setHelpOpener({});
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/application.h"
+#include "shell/application.h"
 
 // The real application object, so that the error report and the locale
 // set-up are those of the program.

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QPushButton>
 
-#include "app/help.h"
+#include "shell/help.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -33,7 +33,7 @@ void touch(const QString& path)
 
 struct HelpCase {
     const char* name;
-    shell::UiLanguage language;
+    text::UiLanguage language;
     const char* existing;  // file made under the program folder, nullptr: none
     const char* opened;    // expected page, nullptr: none
     const char* message;   // expected box text, nullptr: none
@@ -43,7 +43,7 @@ class HelpMenu : public MainWindowTest, public ::testing::WithParamInterface<Hel
 protected:
     void TearDown() override
     {
-        shell::catalogue().fill(shell::UiLanguage::Russian);
+        text::catalogue().fill(text::UiLanguage::Russian);
         MainWindowTest::TearDown();
     }
 };
@@ -59,7 +59,7 @@ TEST_P(HelpMenu, OpensTheIndexOfTheLanguage)
     touch(folder() + QStringLiteral("Help/density20.html"));
     if (c.existing)
         touch(folder() + QString::fromLatin1(c.existing));
-    shell::catalogue().fill(c.language);
+    text::catalogue().fill(c.language);
 
     get<QAction>("N7")->trigger();
 
@@ -69,15 +69,15 @@ TEST_P(HelpMenu, OpensTheIndexOfTheLanguage)
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, HelpMenu,
-    ::testing::Values(HelpCase{"Russian", shell::UiLanguage::Russian, "Help/gost_index.html", "Help/gost_index.html",
+    ::testing::Values(HelpCase{"Russian", text::UiLanguage::Russian, "Help/gost_index.html", "Help/gost_index.html",
                                nullptr},
-                      HelpCase{"English", shell::UiLanguage::English, "Help/eng/gost_index.html",
+                      HelpCase{"English", text::UiLanguage::English, "Help/eng/gost_index.html",
                                "Help/eng/gost_index.html", nullptr},
-                      HelpCase{"RussianMissingPage", shell::UiLanguage::Russian, "Help/eng/gost_index.html", nullptr,
+                      HelpCase{"RussianMissingPage", text::UiLanguage::Russian, "Help/eng/gost_index.html", nullptr,
                                "Файл gost_index.html не найден. Проверьте его наличие в папке программы."},
-                      HelpCase{"EnglishMissingPage", shell::UiLanguage::English, "Help/eng/api.html", nullptr,
+                      HelpCase{"EnglishMissingPage", text::UiLanguage::English, "Help/eng/api.html", nullptr,
                                "File gost_index.html not found. Check the file exists."},
-                      HelpCase{"EnglishMissingFolder", shell::UiLanguage::English, nullptr, nullptr, nullptr}),
+                      HelpCase{"EnglishMissingFolder", text::UiLanguage::English, nullptr, nullptr, nullptr}),
     [](const ::testing::TestParamInfo<HelpCase>& info) { return std::string(info.param.name); });
 
 // However the About box is closed, the main window takes input again; while

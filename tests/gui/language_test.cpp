@@ -23,7 +23,7 @@ protected:
     void TearDown() override
     {
         MainWindowTest::TearDown();
-        shell::catalogue().fill(shell::UiLanguage::Russian);
+        text::catalogue().fill(text::UiLanguage::Russian);
     }
     void choose(const char* item) { get<QAction>(item)->trigger(); }
     QString hint(const char* name) { return get<QWidget>(name)->toolTip(); }
@@ -58,7 +58,7 @@ TEST_F(Language, EveryComponentOfTheCaptionTableExistsInItsWindow)
     EXPECT_EQ(form().objectName(), QStringLiteral("TForm1"));
     EXPECT_EQ(m_editor.objectName(), QStringLiteral("TForm2"));
     EXPECT_EQ(m_about.objectName(), QStringLiteral("TO_progr_form"));
-    const QStringList missing = gui::applyLanguage({&form(), &m_editor, &m_about}, shell::UiLanguage::English);
+    const QStringList missing = gui::applyLanguage({&form(), &m_editor, &m_about}, text::UiLanguage::English);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
 }
 

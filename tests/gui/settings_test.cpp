@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/settings_file.h"
-#include "app/settings_keys.h"
-#include "app/settings_store.h"
+#include "settings/settings_file.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 #include "support/main_window_fixture.h"
 
 namespace {

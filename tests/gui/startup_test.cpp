@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "app/about_form.h"
-#include "app/application.h"
 #include "density/numeric_text.h"
+#include "shell/about_form.h"
+#include "shell/application.h"
 #include "support/box_recorder.h"
 #include "support/table_fixture.h"
 #include "ui/editor/tform2.h"

@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, RoomForTheEnglishCaptions)
     const QStringList faults = layoutFaults(form());
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(form().size(), size);
-    shell::catalogue().fill(shell::UiLanguage::Russian);
+    text::catalogue().fill(text::UiLanguage::Russian);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "app/message_box.h"
+#include "shell/message_box.h"
 #include "support/qt_printers.h"
 
 // Answers every message box of the program while it lives, records what was

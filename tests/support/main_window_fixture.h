@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/about_form.h"
 #include "density/numeric_text.h"
+#include "shell/about_form.h"
 #include "support/box_recorder.h"
 #include "ui/editor/tform2.h"
 #include "ui/main/tform1.h"

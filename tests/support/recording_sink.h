@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "density/messages.h"
+#include "text/catalogue.h"
 
 // Records what the computations report, as keys and as the texts the user
 // would read in the catalogue's current language.
@@ -13,7 +13,7 @@ public:
     void show(const density::Message& message) override
     {
         keys.push_back(message.key());
-        texts.push_back(shell::catalogue().render(message));
+        texts.push_back(text::catalogue().render(message));
     }
     void clear()
     {

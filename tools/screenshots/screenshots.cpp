@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/about_form.h"
-#include "app/application.h"
-#include "app/message_box.h"
+#include "shell/about_form.h"
+#include "shell/application.h"
+#include "shell/message_box.h"
 #include "ui/editor/tform2.h"
 #include "ui/main/page_control.h"
 #include "ui/main/pages.h"

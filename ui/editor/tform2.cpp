@@ -17,11 +17,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/catalogue.h"
-#include "app/help.h"
-#include "app/message_box.h"
 #include "density/table_file.h"
 #include "editor_icons.h"
+#include "shell/help.h"
+#include "shell/message_box.h"
+#include "text/catalogue.h"
 
 namespace gui {
 
@@ -176,12 +176,12 @@ bool TForm2::loadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(density::MsgKey::MsgEditorReadFailed, path, file.errorString());
+        reportFailure(text::WindowKey::MsgEditorReadFailed, path, file.errorString());
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        reportFailure(density::MsgKey::MsgEditorReadFailed, path, file.errorString());
+        reportFailure(text::WindowKey::MsgEditorReadFailed, path, file.errorString());
         return false;
     }
     // UTF-8 when the bytes are valid UTF-8, otherwise one character per byte,
@@ -209,7 +209,7 @@ QByteArray TForm2::encodedText() const
     return bytes;
 }
 
-void TForm2::reportFailure(density::MsgKey message, const QString& path, const QString& reason)
+void TForm2::reportFailure(text::WindowKey message, const QString& path, const QString& reason)
 {
     shell::BoxRequest box;
     box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
@@ -221,7 +221,7 @@ void TForm2::reportFailure(density::MsgKey message, const QString& path, const Q
 void TForm2::openFile()
 {
     FileRequest request;
-    request.title = shell::catalogueEntry(density::MsgKey::TextOpenDialogTitle);
+    request.title = shell::catalogueEntry(text::WindowKey::TextOpenDialogTitle);
     request.folder = m_programFolder;
     request.filter = kFilter;
     const QString chosen = m_dialogs.openFile(this, request);
@@ -231,14 +231,14 @@ void TForm2::openFile()
     if (!loadFile(chosen))
         return;
     m_text->setFocus(Qt::OtherFocusReason);
-    m_status->setText(shell::catalogueEntry(density::MsgKey::TextLoadedFilePrefix) + m_fileName);
+    m_status->setText(shell::catalogueEntry(text::WindowKey::TextLoadedFilePrefix) + m_fileName);
 }
 
 void TForm2::saveFile()
 {
     m_fileName = bareName(m_fileName);
     FileRequest request;
-    request.title = shell::catalogueEntry(density::MsgKey::TextSaveDialogTitle);
+    request.title = shell::catalogueEntry(text::WindowKey::TextSaveDialogTitle);
     request.folder = m_programFolder;
     request.proposedName = m_fileName;
     request.filter = kFilter;
@@ -260,7 +260,7 @@ void TForm2::saveFile()
         return;
 
     const auto fail = [&](const QString& reason) {
-        reportFailure(density::MsgKey::MsgEditorWriteFailed, chosen, reason);
+        reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, reason);
     };
     // a read-only file stays as it is, although its folder would let it be replaced
     if (QFileInfo::exists(chosen)) {
@@ -279,7 +279,7 @@ void TForm2::saveFile()
     }
     if (!out.commit())
         return fail(out.errorString());
-    m_status->setText(shell::catalogueEntry(density::MsgKey::TextReloadAfterSave));
+    m_status->setText(shell::catalogueEntry(text::WindowKey::TextReloadAfterSave));
 }
 
 bool TForm2::askReplace(const QString& path)
@@ -287,8 +287,8 @@ bool TForm2::askReplace(const QString& path)
     shell::BoxRequest box;
     box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Question;
-    box.text = shell::catalogueEntry(density::MsgKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
-               shell::catalogueEntry(density::MsgKey::MsgEditorReplaceSuffix);
+    box.text = shell::catalogueEntry(text::WindowKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
+               shell::catalogueEntry(text::WindowKey::MsgEditorReplaceSuffix);
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;
     return shell::showBox(this, box) == QMessageBox::Yes;
@@ -300,15 +300,15 @@ bool TForm2::tableReadsWell(const QByteArray& contents)
     const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
     QString question;
     if (density::ReductionTable::fromText(text).empty()) {
-        question = shell::catalogueEntry(density::MsgKey::MsgEditorTableEmpty);
+        question = shell::catalogueEntry(text::WindowKey::MsgEditorTableEmpty);
     } else if (!problems.empty()) {
         QStringList lines;
         for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
             lines << QString::number(problems[i].line);
         if (problems.size() > kListedLines)
             lines << QStringLiteral("…");
-        question = shell::catalogueEntry(density::MsgKey::MsgEditorBadLinesPrefix) + lines.join(QStringLiteral(", ")) +
-                   shell::catalogueEntry(density::MsgKey::MsgEditorBadLinesSuffix);
+        question = shell::catalogueEntry(text::WindowKey::MsgEditorBadLinesPrefix) + lines.join(QStringLiteral(", ")) +
+                   shell::catalogueEntry(text::WindowKey::MsgEditorBadLinesSuffix);
     } else {
         return true;
     }

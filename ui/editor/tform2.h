@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "density/messages.h"
 #include "editor_dialogs.h"
 #include "editor_icons.h"
+#include "text/window_keys.h"
 
 class QAction;
 class QLabel;
@@ -58,7 +58,7 @@ private:
     // Asks before a table the calculator would not read is saved.
     bool tableReadsWell(const QByteArray& contents);
     bool askReplace(const QString& path);
-    void reportFailure(density::MsgKey message, const QString& path, const QString& reason);
+    void reportFailure(text::WindowKey message, const QString& path, const QString& reason);
     QByteArray encodedText() const;
 
     QString m_programFolder;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/catalogue.h"
-#include "app/message_box.h"
+#include "shell/message_box.h"
+#include "text/catalogue.h"
 #include "unit_indicator.h"
 
 namespace gui {
@@ -15,7 +15,7 @@ namespace {
 
 QString textOf(const calc::Text& text)
 {
-    std::string s = text.key ? shell::catalogue().text(*text.key) : std::string();
+    std::string s = text.key ? text::catalogue().text(*text.key) : std::string();
     return QString::fromStdString(s + text.literal);
 }
 
@@ -110,7 +110,7 @@ void BlockRunner::apply(const CalculatorBlock& block, const calc::Outcome& outco
     };
     for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
         writeUpTo(i);
-        shell::showAttention(m_window, QString::fromStdString(shell::catalogue().render(outcome.messages[i])));
+        shell::showAttention(m_window, QString::fromStdString(text::catalogue().render(outcome.messages[i])));
     }
     if (!outcome.failure.empty())
         shell::showGenericError(m_window, QString::fromStdString(outcome.failure));

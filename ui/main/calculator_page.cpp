@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/message_box.h"
 #include "form_builder.h"
+#include "shell/message_box.h"
 #include "unit_indicator.h"
 
 namespace gui {
@@ -25,8 +25,8 @@ void Chain::update() const
 {
     const bool chained = box->isChecked();
     button->setEnabled(chained);
-    button->setToolTip(shell::catalogueEntry(chained ? density::MsgKey::HintClickToCalculate
-                                                     : density::MsgKey::HintUnlockWithCheckbox));
+    button->setToolTip(shell::catalogueEntry(chained ? text::WindowKey::HintClickToCalculate
+                                                     : text::WindowKey::HintUnlockWithCheckbox));
     for (QWidget* w : locked)
         w->setEnabled(!chained);
 }

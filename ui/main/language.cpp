@@ -10,10 +10,10 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "app/message_box.h"
-#include "app/object_index.h"
 #include "caption_table.h"
 #include "indicator_table.h"
+#include "settings/object_index.h"
+#include "shell/message_box.h"
 
 namespace gui {
 
@@ -96,10 +96,10 @@ const char* const kChains[][2] = {
 
 }  // namespace
 
-QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage language)
+QStringList applyLanguage(const LanguageWindows& windows, text::UiLanguage language)
 {
     QStringList missing;
-    const bool russian = language == shell::UiLanguage::Russian;
+    const bool russian = language == text::UiLanguage::Russian;
     QWidget* main = windows.main;
     settings::ObjectIndex objects;
     const auto find = [&objects](QWidget* window, const char* name) { return objects.find(window, name); };
@@ -108,7 +108,7 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
         item->setChecked(russian);
     if (auto* item = qobject_cast<QAction*>(find(main, "N107")))
         item->setChecked(!russian);
-    shell::catalogue().fill(language);
+    text::catalogue().fill(language);
 
     for (const CaptionRow& row : captionTable()) {
         const QString text = QString::fromUtf8(russian ? row.russian : row.english);
@@ -129,8 +129,8 @@ QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage lang
         setCaption(label, shell::catalogueEntry(MsgKey::TextActualDensityLabel));
     for (const auto& chain : kChains)
         if (QObject* button = find(main, chain[0]))
-            setHint(button, shell::catalogueEntry(isChecked(objects, main, chain[1]) ? MsgKey::HintClickToCalculate
-                                                                                     : MsgKey::HintUnlockWithCheckbox));
+            setHint(button, shell::catalogueEntry(isChecked(objects, main, chain[1]) ? text::WindowKey::HintClickToCalculate
+                                                                                     : text::WindowKey::HintUnlockWithCheckbox));
     for (const IndicatorEntry& indicator : indicatorTable()) {
         const bool volume = indicator.kind == density::UnitKind::Volume;
         if (!volume && indicator.kind != density::UnitKind::Pressure)
@@ -160,29 +160,29 @@ void LanguageSwitch::setWindows(QWidget* editor, QWidget* about)
 
 void LanguageSwitch::start(int storedTag)
 {
-    m_current = storedTag == 2 ? shell::UiLanguage::English : shell::UiLanguage::Russian;
+    m_current = storedTag == 2 ? text::UiLanguage::English : text::UiLanguage::Russian;
     apply(m_current);
 }
 
-QStringList LanguageSwitch::apply(shell::UiLanguage language)
+QStringList LanguageSwitch::apply(text::UiLanguage language)
 {
-    m_russianMarked = language == shell::UiLanguage::Russian;
+    m_russianMarked = language == text::UiLanguage::Russian;
     return applyLanguage(m_windows, language);
 }
 
 void LanguageSwitch::chooseRussian()
 {
-    apply(shell::UiLanguage::Russian);
-    m_current = shell::UiLanguage::Russian;
+    apply(text::UiLanguage::Russian);
+    m_current = text::UiLanguage::Russian;
 }
 
 void LanguageSwitch::chooseEnglish()
 {
     if (m_russianMarked)
-        apply(shell::UiLanguage::English);
+        apply(text::UiLanguage::English);
     else if (auto* english = m_windows.main->findChild<QAction*>(QStringLiteral("N107")))
         english->setChecked(true);
-    m_current = shell::UiLanguage::English;
+    m_current = text::UiLanguage::English;
 }
 
 }  // namespace gui

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "app/catalogue.h"
+#include "text/catalogue.h"
 
 class QWidget;
 
@@ -23,7 +23,7 @@ struct LanguageWindows {
 // м3 and кг/см2 indicator captions). Can be run any number of times.
 // Returns the components named in the tables that do not exist, as
 // "window/name".
-QStringList applyLanguage(const LanguageWindows& windows, shell::UiLanguage language);
+QStringList applyLanguage(const LanguageWindows& windows, text::UiLanguage language);
 
 // The language in force and the items "Русский" (N106) and "Английский"
 // (N107) of the main window's menu.
@@ -35,8 +35,8 @@ public:
 
     // At show: the stored tag, English for 2 and Russian for any other value.
     void start(int storedTag);
-    shell::UiLanguage current() const { return m_current; }
-    QStringList apply(shell::UiLanguage language);
+    text::UiLanguage current() const { return m_current; }
+    QStringList apply(text::UiLanguage language);
 
 private:
     // Russian always applies again; English only while Russian carries the
@@ -45,7 +45,7 @@ private:
     void chooseEnglish();
 
     LanguageWindows m_windows;
-    shell::UiLanguage m_current = shell::UiLanguage::Russian;
+    text::UiLanguage m_current = text::UiLanguage::Russian;
     // the mark of N106 as the last application left it: the menu has
     // already moved it by the time the click arrives
     bool m_russianMarked = true;

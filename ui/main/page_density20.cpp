@@ -11,9 +11,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/message_box.h"
 #include "form_builder.h"
 #include "pages.h"
+#include "shell/message_box.h"
 #include "unit_indicator.h"
 
 namespace gui {

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "app/catalogue.h"
 #include "calculator_page.h"
+#include "text/catalogue.h"
 
 class QPlainTextEdit;
 class QTabWidget;

@@ -12,15 +12,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/about_form.h"
-#include "app/help.h"
-#include "app/message_box.h"
-#include "app/settings_store.h"
 #include "form_builder.h"
 #include "language.h"
 #include "main_menu.h"
 #include "page_control.h"
 #include "pages.h"
+#include "settings/settings_store.h"
+#include "shell/about_form.h"
+#include "shell/help.h"
+#include "shell/message_box.h"
 #include "ui/editor/tform2.h"
 #include "unit_indicator.h"
 
@@ -58,8 +58,8 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
 void TForm1::buildWindow()
 {
     // the unit words of the indicators come from the catalogue
-    if (!shell::catalogue().filled())
-        shell::catalogue().fill(shell::UiLanguage::Russian);
+    if (!text::catalogue().filled())
+        text::catalogue().fill(text::UiLanguage::Russian);
 
     buildMainMenu(menuBar());
     m_pages = new PageControl(this);
@@ -85,7 +85,7 @@ void TForm1::buildWindow()
     m_language = new LanguageSwitch(this);
     // the builders leave every text to the language step; a window built and
     // never shown reads Russian, and its size fits the Russian texts
-    m_language->apply(shell::UiLanguage::Russian);
+    m_language->apply(text::UiLanguage::Russian);
     fixSize();
 }
 
@@ -179,7 +179,7 @@ void TForm1::SaveSettings()
 {
     const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
-        shell::showAttention(this, shell::catalogueEntry(density::MsgKey::MsgSettingsNotSaved) +
+        shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotSaved) +
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
 }
 

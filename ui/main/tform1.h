@@ -4,12 +4,12 @@
 #include <QString>
 #include <vector>
 
-#include "app/catalogue.h"
-#include "app/message_box.h"
 #include "calculator_block.h"
 #include "density/messages.h"
 #include "density/reduction_table.h"
 #include "density/units.h"
+#include "shell/message_box.h"
+#include "text/catalogue.h"
 
 namespace shell {
 class TO_progr_form;

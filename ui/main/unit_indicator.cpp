@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "app/catalogue.h"
+#include "text/catalogue.h"
 
 namespace gui {
 
@@ -35,7 +35,7 @@ UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
     setObjectName(QString::fromLatin1(entry.panel));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
-    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(entry.kind, 1))));
+    setText(QString::fromStdString(text::catalogue().render(density::unitCaption(entry.kind, 1))));
     const QFontMetrics metrics(font());
     setFixedWidth(metrics.horizontalAdvance(widestUnitWord(entry.kind)) + 2 * frameWidth() + 12);
 
@@ -113,7 +113,7 @@ void UnitIndicator::restoreCaption()
 
 void UnitIndicator::showUnit(int unit)
 {
-    setText(QString::fromStdString(shell::catalogue().render(density::unitCaption(m_entry.kind, unit))));
+    setText(QString::fromStdString(text::catalogue().render(density::unitCaption(m_entry.kind, unit))));
     if (m_rangeLabel)
         m_rangeLabel->setText(
             QString::fromStdString(density::pressureRangeText(static_cast<density::PressureUnit>(unit))));

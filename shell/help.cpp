@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "catalogue.h"
 #include "message_box.h"
+#include "text/catalogue.h"
 
 namespace shell {
 
@@ -27,7 +27,7 @@ void setHelpOpener(HelpOpener o)
 QString helpPagePath(const QString& programFolder, const QString& pageFile)
 {
     // the catalogue writes the language folder with a backslash
-    QString prefix = catalogueEntry(density::MsgKey::HelpLanguagePrefix);
+    QString prefix = catalogueEntry(text::WindowKey::HelpLanguagePrefix);
     prefix.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return programFolder + QStringLiteral("Help/") + prefix + pageFile;
 }

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "catalogue.h"
+#include "text/catalogue.h"
 
 namespace shell {
 
@@ -18,7 +18,12 @@ BoxResponder& responder()
 
 QString catalogueEntry(density::MsgKey key)
 {
-    return QString::fromStdString(catalogue().text(key));
+    return QString::fromStdString(text::catalogue().text(key));
+}
+
+QString catalogueEntry(text::WindowKey key)
+{
+    return QString::fromStdString(text::catalogue().text(key));
 }
 
 QMessageBox::StandardButton showBox(QWidget* parent, const BoxRequest& request)
@@ -54,7 +59,7 @@ void showGenericError(QWidget* parent, const QString& what)
 
 void WidgetMessageSink::show(const density::Message& message)
 {
-    showAttention(m_parent, QString::fromStdString(catalogue().render(message)));
+    showAttention(m_parent, QString::fromStdString(text::catalogue().render(message)));
 }
 
 }  // namespace shell

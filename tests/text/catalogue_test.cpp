@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "app/catalogue.h"
+#include <variant>
+
 #include "support/case_name.h"
+#include "text/catalogue.h"
 
 using density::MsgKey;
-using shell::UiLanguage;
+using text::UiLanguage;
+using text::WindowKey;
 
 namespace {
 
 struct EntryCase {
-    MsgKey key;
+    std::variant<MsgKey, WindowKey> key;
     const char* russian;
     const char* english;
 };
@@ -18,12 +21,13 @@ class CatalogueEntries : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(CatalogueEntries, HoldTheTextsOfTheLanguageLastFilled)
 {
-    shell::MessageCatalogue c;
-    EXPECT_EQ(c.text(GetParam().key), "");
+    text::MessageCatalogue c;
+    const auto entry = [&c](auto key) { return c.text(key); };
+    EXPECT_EQ(std::visit(entry, GetParam().key), "");
     c.fill(UiLanguage::English);
-    EXPECT_EQ(c.text(GetParam().key), GetParam().english);
+    EXPECT_EQ(std::visit(entry, GetParam().key), GetParam().english);
     c.fill(UiLanguage::Russian);
-    EXPECT_EQ(c.text(GetParam().key), GetParam().russian);
+    EXPECT_EQ(std::visit(entry, GetParam().key), GetParam().russian);
 }
 
 // Texts whose blanks, separators or punctuation matter.
@@ -34,10 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{MsgKey::MsgFilePrefix, "Файл ", "File "},
         EntryCase{MsgKey::MsgFileNotFoundSuffix, " не найден. Проверьте его наличие в папке программы.",
                   " not found. Check the file exists."},
-        EntryCase{MsgKey::TextLoadedFilePrefix, "  Загружен файл - ", "  Open file - "},
-        EntryCase{MsgKey::TextReloadAfterSave, " Перезагрузите программу после сохранения",
+        EntryCase{WindowKey::TextLoadedFilePrefix, "  Загружен файл - ", "  Open file - "},
+        EntryCase{WindowKey::TextReloadAfterSave, " Перезагрузите программу после сохранения",
                   " Reload the program after saving"},
-        EntryCase{MsgKey::HelpLanguagePrefix, "", "eng\\"},
+        EntryCase{WindowKey::HelpLanguagePrefix, "", "eng\\"},
         EntryCase{MsgKey::MsgDensity15OutOfTable, "Плотность при 15°C вышла за пределы таблицы : 610-1170 кг/м3",
                   "Density (15°C) is out of the table : 610-1170 kg/m3"},
         EntryCase{MsgKey::MsgHydrometerOutOfTable, "Плотность по ареометру вышла за пределы таблицы : 500 - 1090 кг/м3",
@@ -56,22 +60,27 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Catalogue, EveryEntryHasTextInBothLanguagesButTheHelpPrefix)
 {
-    shell::MessageCatalogue ru;
-    shell::MessageCatalogue en;
+    text::MessageCatalogue ru;
+    text::MessageCatalogue en;
     ru.fill(UiLanguage::Russian);
     en.fill(UiLanguage::English);
     for (int k = 0; k < density::kMsgKeyCount; ++k) {
         const auto key = static_cast<MsgKey>(k);
-        if (key == MsgKey::HelpLanguagePrefix)
-            continue;
         EXPECT_FALSE(ru.text(key).empty()) << k;
         EXPECT_FALSE(en.text(key).empty()) << k;
+    }
+    for (int k = 0; k < text::kWindowKeyCount; ++k) {
+        const auto key = static_cast<WindowKey>(k);
+        if (key == WindowKey::HelpLanguagePrefix)
+            continue;
+        EXPECT_FALSE(ru.text(key).empty()) << "window " << k;
+        EXPECT_FALSE(en.text(key).empty()) << "window " << k;
     }
 }
 
 TEST(Catalogue, RendersPiecesWithNothingBetween)
 {
-    shell::MessageCatalogue c;
+    text::MessageCatalogue c;
     c.fill(UiLanguage::Russian);
     const density::Message m =
         density::Message(MsgKey::MsgFilePrefix).then("gost_index.html").then(MsgKey::MsgFileNotFoundSuffix);

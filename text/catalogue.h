@@ -3,9 +3,10 @@
 #include <string>
 
 #include "density/messages.h"
+#include "window_keys.h"
 
 // The language-dependent message, hint and unit texts, one language at a time.
-namespace shell {
+namespace text {
 
 enum class UiLanguage { Russian = 1, English = 2 };
 
@@ -18,12 +19,14 @@ public:
 
     // The entry's current text (UTF-8); empty before the first fill.
     const std::string& text(density::MsgKey key) const;
+    const std::string& text(WindowKey key) const;
     // The message with its pieces joined.
     std::string render(const density::Message& message) const;
     std::string render(const density::Message::Piece& piece) const;
 
 private:
-    std::string m_texts[density::kMsgKeyCount];
+    // the computations' entries, then the windows'
+    std::string m_texts[density::kMsgKeyCount + kWindowKeyCount];
     UiLanguage m_language = UiLanguage::Russian;
     bool m_filled = false;
 };
@@ -31,4 +34,4 @@ private:
 // The one catalogue of the program.
 MessageCatalogue& catalogue();
 
-}  // namespace shell
+}  // namespace text

@@ -1,19 +1,20 @@
 #include "catalogue.h"
 
-namespace shell {
+namespace text {
 
 namespace {
 
 using density::MsgKey;
 
+template <typename Key>
 struct Entry {
-    MsgKey key;
+    Key key;
     const char* russian;
     const char* english;
 };
 
 // Leading and trailing blanks are part of the texts.
-const Entry kEntries[] = {
+const Entry<MsgKey> kEntries[] = {
     {MsgKey::MsgCaptionAttention, "Внимание!", "Attention!"},
     {MsgKey::MsgTempUnitsError, "Ошибка при конвертации единиц температуры", "Error when converting temperature units"},
     {MsgKey::MsgDensityEmpty, "Поле *Плотность (кг/м3)* должно быть заполнено",
@@ -79,41 +80,49 @@ const Entry kEntries[] = {
     {MsgKey::MsgFilePrefix, "Файл ", "File "},
     {MsgKey::MsgFileNotFoundSuffix, " не найден. Проверьте его наличие в папке программы.",
      " not found. Check the file exists."},
-    {MsgKey::HintClickToCalculate, "Нажмите для вычисления", "Click to calculate"},
-    {MsgKey::HintUnlockWithCheckbox, "Разблокируйте чек-боксом справа", "Use the checkbox to unlock the button"},
-    {MsgKey::TextLoadedFilePrefix, "  Загружен файл - ", "  Open file - "},
-    {MsgKey::TextReloadAfterSave, " Перезагрузите программу после сохранения", " Reload the program after saving"},
     {MsgKey::MsgCalcError, "Ошибка при вычислении плотности : проверьте входные параметры",
      "Error when calculating density : check input data"},
-    {MsgKey::HelpLanguagePrefix, "", "eng\\"},
     {MsgKey::MsgNoTableRow, "В таблице ГОСТ 3900-85 нет строки для этой температуры",
      "The GOST 3900-85 table has no row for this temperature"},
-    {MsgKey::MsgSettingsNotSaved, "Не удалось сохранить настройки в файл ", "Could not save the settings to the file "},
     {MsgKey::MsgFileUnreadableSuffix, " не удаётся прочитать: ", " cannot be read: "},
     {MsgKey::MsgFileTooLargeSuffix, " слишком велик: таблица не бывает больше 4 МБ",
      " is too large: a reduction table is never over 4 MB"},
-    {MsgKey::MsgEditorReadFailed, "Не удалось прочитать файл ", "Cannot read the file "},
-    {MsgKey::MsgEditorWriteFailed, "Не удалось сохранить файл ", "Cannot save the file "},
-    {MsgKey::MsgEditorReplacePrefix, "Файл ", "The file "},
-    {MsgKey::MsgEditorReplaceSuffix, " уже существует. Заменить его?", " already exists. Replace it?"},
-    {MsgKey::MsgEditorBadLinesPrefix, "Программа не прочтёт как строки таблицы строки с номерами ",
-     "The program will not read these lines as table rows: "},
-    {MsgKey::MsgEditorBadLinesSuffix, ".\nПри пересчёте к 20 °C по таким строкам будут ошибки. Сохранить всё равно?",
-     ".\nCalculations to 20 °C that meet them will fail. Save anyway?"},
-    {MsgKey::MsgEditorTableEmpty, "Таблица пуста: пересчёт к 20 °C станет невозможен. Сохранить всё равно?",
-     "The table is empty: no calculation to 20 °C will be possible. Save anyway?"},
-    {MsgKey::TextOpenDialogTitle, "Открыть", "Open"},
-    {MsgKey::TextSaveDialogTitle, "По умолчанию файл сохраниться в формате TXT", "By default the file is saved as TXT"},
 };
 
 static_assert(sizeof kEntries / sizeof kEntries[0] == density::kMsgKeyCount, "every key has its texts");
+
+const Entry<WindowKey> kWindowEntries[] = {
+    {WindowKey::HintClickToCalculate, "Нажмите для вычисления", "Click to calculate"},
+    {WindowKey::HintUnlockWithCheckbox, "Разблокируйте чек-боксом справа", "Use the checkbox to unlock the button"},
+    {WindowKey::TextLoadedFilePrefix, "  Загружен файл - ", "  Open file - "},
+    {WindowKey::TextReloadAfterSave, " Перезагрузите программу после сохранения", " Reload the program after saving"},
+    {WindowKey::HelpLanguagePrefix, "", "eng\\"},
+    {WindowKey::MsgSettingsNotSaved, "Не удалось сохранить настройки в файл ", "Could not save the settings to the file "},
+    {WindowKey::MsgEditorReadFailed, "Не удалось прочитать файл ", "Cannot read the file "},
+    {WindowKey::MsgEditorWriteFailed, "Не удалось сохранить файл ", "Cannot save the file "},
+    {WindowKey::MsgEditorReplacePrefix, "Файл ", "The file "},
+    {WindowKey::MsgEditorReplaceSuffix, " уже существует. Заменить его?", " already exists. Replace it?"},
+    {WindowKey::MsgEditorBadLinesPrefix, "Программа не прочтёт как строки таблицы строки с номерами ",
+     "The program will not read these lines as table rows: "},
+    {WindowKey::MsgEditorBadLinesSuffix, ".\nПри пересчёте к 20 °C по таким строкам будут ошибки. Сохранить всё равно?",
+     ".\nCalculations to 20 °C that meet them will fail. Save anyway?"},
+    {WindowKey::MsgEditorTableEmpty, "Таблица пуста: пересчёт к 20 °C станет невозможен. Сохранить всё равно?",
+     "The table is empty: no calculation to 20 °C will be possible. Save anyway?"},
+    {WindowKey::TextOpenDialogTitle, "Открыть", "Open"},
+    {WindowKey::TextSaveDialogTitle, "По умолчанию файл сохраниться в формате TXT", "By default the file is saved as TXT"},
+};
+
+static_assert(sizeof kWindowEntries / sizeof kWindowEntries[0] == kWindowKeyCount, "every window key has its texts");
 
 }  // namespace
 
 void MessageCatalogue::fill(UiLanguage language)
 {
-    for (const Entry& e : kEntries)
-        m_texts[static_cast<int>(e.key)] = language == UiLanguage::English ? e.english : e.russian;
+    const bool english = language == UiLanguage::English;
+    for (const Entry<MsgKey>& e : kEntries)
+        m_texts[static_cast<int>(e.key)] = english ? e.english : e.russian;
+    for (const Entry<WindowKey>& e : kWindowEntries)
+        m_texts[density::kMsgKeyCount + static_cast<int>(e.key)] = english ? e.english : e.russian;
     m_language = language;
     m_filled = true;
 }
@@ -121,6 +130,11 @@ void MessageCatalogue::fill(UiLanguage language)
 const std::string& MessageCatalogue::text(density::MsgKey key) const
 {
     return m_texts[static_cast<int>(key)];
+}
+
+const std::string& MessageCatalogue::text(WindowKey key) const
+{
+    return m_texts[density::kMsgKeyCount + static_cast<int>(key)];
 }
 
 std::string MessageCatalogue::render(const density::Message::Piece& piece) const
@@ -142,4 +156,4 @@ MessageCatalogue& catalogue()
     return instance;
 }
 
-}  // namespace shell
+}  // namespace text

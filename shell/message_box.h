@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "density/messages.h"
+#include "text/window_keys.h"
 
 class QWidget;
 
@@ -30,6 +31,7 @@ void setBoxResponder(BoxResponder responder);
 
 // The catalogue entry's current text, for a widget or a box.
 QString catalogueEntry(density::MsgKey key);
+QString catalogueEntry(text::WindowKey key);
 
 // A box with one OK button captioned with the attention caption.
 void showAttention(QWidget* parent, const QString& text);

@@ -1,0 +1,31 @@
+#pragma once
+
+// Keys of the texts only the windows show: the calculate buttons' hints, the
+// table editor's status line, messages and dialog titles, the settings file
+// that could not be written, the help folder's prefix. What the computations
+// report is named by density::MsgKey.
+namespace text {
+
+enum class WindowKey {
+    HintClickToCalculate,
+    HintUnlockWithCheckbox,
+    TextLoadedFilePrefix,
+    TextReloadAfterSave,
+    HelpLanguagePrefix,
+    // settings.ini could not be written at close (file and reason follow)
+    MsgSettingsNotSaved,
+    // the table editor's messages and the titles of its file dialogs
+    MsgEditorReadFailed,     // + file + reason
+    MsgEditorWriteFailed,    // + file + reason
+    MsgEditorReplacePrefix,  // + file + suffix
+    MsgEditorReplaceSuffix,
+    MsgEditorBadLinesPrefix,  // + line numbers + suffix
+    MsgEditorBadLinesSuffix,
+    MsgEditorTableEmpty,
+    TextOpenDialogTitle,
+    TextSaveDialogTitle,
+};
+
+constexpr int kWindowKeyCount = static_cast<int>(WindowKey::TextSaveDialogTitle) + 1;
+
+}  // namespace text
