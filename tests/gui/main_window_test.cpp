@@ -13,9 +13,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "settings/indicator_table.h"
 #include "support/main_window_fixture.h"
 #include "support/modal_answer.h"
-#include "ui/main/indicator_table.h"
 #include "ui/main/page_control.h"
 #include "ui/main/unit_indicator.h"
 
@@ -256,11 +256,11 @@ TEST_F(MainWindowTest, MainMenuTreeInOrder)
     }
 }
 
-class EveryIndicator : public MainWindowTest, public ::testing::WithParamInterface<gui::IndicatorEntry> {};
+class EveryIndicator : public MainWindowTest, public ::testing::WithParamInterface<settings::IndicatorEntry> {};
 
 TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
 {
-    const gui::IndicatorEntry& entry = GetParam();
+    const settings::IndicatorEntry& entry = GetParam();
     auto* panel = get<gui::UnitIndicator>(entry.panel);
     ASSERT_TRUE(panel);
     EXPECT_EQ(panel->toolTip(), QStringLiteral("Для смены единиц : правая кнопка мыши или двойной клик"));
@@ -311,15 +311,15 @@ TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, EveryIndicator, ::testing::ValuesIn(gui::indicatorTable()),
-                         [](const ::testing::TestParamInfo<gui::IndicatorEntry>& info) {
+INSTANTIATE_TEST_SUITE_P(MainWindow, EveryIndicator, ::testing::ValuesIn(settings::indicatorTable()),
+                         [](const ::testing::TestParamInfo<settings::IndicatorEntry>& info) {
                              return std::string(info.param.panel);
                          });
 
 TEST_F(MainWindowTest, IndicatorTableNamesEveryItemOnce)
 {
     QStringList names;
-    for (const gui::IndicatorEntry& entry : gui::indicatorTable()) {
+    for (const settings::IndicatorEntry& entry : settings::indicatorTable()) {
         names << entry.panel << entry.popup << entry.separator << entry.recalcItem << entry.field;
         for (const char* item : entry.unitItems)
             names << item;
@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, IndicatorTableNamesEveryItemOnce)
     const int count = names.size();
     names.removeDuplicates();
     EXPECT_EQ(names.size(), count);
-    EXPECT_EQ(gui::indicatorTable().size(), 19u);
+    EXPECT_EQ(settings::indicatorTable().size(), 19u);
     EXPECT_EQ(form().indicators().size(), 19u);
 }
 

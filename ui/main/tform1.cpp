@@ -91,7 +91,7 @@ void TForm1::buildWindow()
 
 void TForm1::bindIndicators()
 {
-    for (const IndicatorEntry& entry : indicatorTable()) {
+    for (const settings::IndicatorEntry& entry : settings::indicatorTable()) {
         auto* indicator = component<UnitIndicator>(QString::fromLatin1(entry.panel));
         Q_ASSERT(indicator);
         indicator->bind(component<QLineEdit>(QString::fromLatin1(entry.field)),

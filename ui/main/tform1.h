@@ -85,7 +85,8 @@ private:
 
     // Unit indicators
     void connectUnitIndicators();
-    void Panel16DblClick(UnitIndicator* panel);
+    // The indicators of a kind in the order of the table.
+    std::vector<UnitIndicator*> indicatorsOf(density::UnitKind kind) const;
     void ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit);
 
     void N4Click();
