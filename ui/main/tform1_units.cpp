@@ -40,7 +40,7 @@ void TForm1::connectUnitIndicators()
     for (const ResetItem& reset : kResetItems) {
         const std::vector<UnitIndicator*> ofKind = indicatorsOf(reset.kind);
         connect(component<QAction>(QString::fromLatin1(reset.item)), &QAction::triggered, this,
-                [this, ofKind, reset] { ResetAllUnits(ofKind, reset.unit); });
+                [this, ofKind, reset] { setUnitOfAll(ofKind, reset.unit); });
     }
 }
 
@@ -55,7 +55,7 @@ std::vector<UnitIndicator*> TForm1::indicatorsOf(density::UnitKind kind) const
 
 // Every indicator of the kind to the unit, one after the other, each with its
 // own recalculate mark and its own message.
-void TForm1::ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit)
+void TForm1::setUnitOfAll(const std::vector<UnitIndicator*>& indicators, int unit)
 {
     for (UnitIndicator* indicator : indicators)
         indicator->selectUnit(unit, m_sink);
@@ -63,7 +63,7 @@ void TForm1::ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int un
 
 // Indicator captions and range labels from the loaded unit marks: volume,
 // temperature, then pressure.
-void TForm1::RestoreUnitCaptions()
+void TForm1::restoreUnitCaptions()
 {
     for (density::UnitKind kind :
          {density::UnitKind::Volume, density::UnitKind::Temperature, density::UnitKind::Pressure})
