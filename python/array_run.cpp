@@ -9,6 +9,7 @@
 
 #include "calc/shown.h"
 #include "density/numeric_text.h"
+#include "quick_course.h"
 #include "texts.h"
 
 namespace vantorel_python {
@@ -161,7 +162,20 @@ Failures runCourse(calc::Course course, const calc::Choices& choices, const dens
         };
         calc::Inputs in;
         static_cast<calc::Choices&>(in) = choices;
+        // the short way writes the course's one value and its temperature
+        const QuickCourse quick = columns.pressure ? nullptr : quickCourse(course, choices);
+        double* const quickValues = columns.outputs[static_cast<int>(
+            course == calc::Course::Reduce20 ? Column::Density20 : Column::Density15)];
+        double* const quickTemperatures = columns.outputs[static_cast<int>(Column::Temperature)];
+        QuickResult q{};
         for (std::size_t i = begin; i < end; ++i) {
+            if (quick && quick(columns.inputs[0][i], columns.inputs[1][i], choices, table, q)) {
+                quickValues[i] = q.value;
+                if (quickTemperatures)
+                    quickTemperatures[i] = q.temperature;
+                columns.status[i] = static_cast<std::int8_t>(ExitStatus::Ok);
+                continue;
+            }
             elementInputs(course, columns, i, in);
             calc::Outcome o = calc::run(course, in, source);
             store(o, columns, i);
