@@ -10,9 +10,9 @@
 namespace calc {
 
 struct Shown {
-    std::size_t results = 0;   // the first results that are values
-    std::size_t messages = 0;  // the first messages that belong to them
-    bool noRowNote = false;    // no table row and nothing said: MsgNoTableRow follows the messages
+    std::size_t results = 0;     // the first results that are values
+    std::size_t messages = 0;    // the first messages that belong to them
+    bool noRowNote = false;      // no table row and nothing said: MsgNoTableRow follows the messages
     bool failureReport = false;  // the generic error report's reason follows them
 };
 

@@ -164,8 +164,8 @@ Failures runCourse(calc::Course course, const calc::Choices& choices, const dens
         static_cast<calc::Choices&>(in) = choices;
         // the short way writes the course's one value and its temperature
         const QuickCourse quick = columns.pressure ? nullptr : quickCourse(course, choices);
-        double* const quickValues = columns.outputs[static_cast<int>(
-            course == calc::Course::Reduce20 ? Column::Density20 : Column::Density15)];
+        double* const quickValues =
+            columns.outputs[static_cast<int>(course == calc::Course::Reduce20 ? Column::Density20 : Column::Density15)];
         double* const quickTemperatures = columns.outputs[static_cast<int>(Column::Temperature)];
         QuickResult q{};
         for (std::size_t i = begin; i < end; ++i) {

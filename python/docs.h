@@ -15,7 +15,7 @@ Status member for scalar inputs).
 The values are those the program shows: densities and API gravity to 0.1, tonnes and volumes to
 0.001, the temperature of the GOST 3900-85 calculators rewritten onto the table's half degree.
 Where an element fails a check or a calculation its values are NaN (those found before the
-failure are kept) and its status says why; NaN in an input is an empty field. With strict=True
+failure are kept) and its status and error say why; NaN in an input is an empty field. With strict=True
 the first failure raises ValueError carrying the program's message instead (see set_language).
 
 threads=N splits the elements over N threads; the interpreter is released meanwhile.)";
@@ -34,25 +34,25 @@ constexpr const char* kResultOf = "The result columns of one calculator and stat
 constexpr const char* kToDict =
     "The columns by name, status included: pandas.DataFrame(result.to_dict()) or df.assign(**result.to_dict()).";
 
-#define VANTOREL_DOC_COMMON                                                                              \
-    "fahrenheit: temperatures in °F instead of °C.\n"                                                   \
-    "strict: raise ValueError with the message of the first failed element.\n"                          \
+#define VANTOREL_DOC_COMMON                                                    \
+    "fahrenheit: temperatures in °F instead of °C.\n"                        \
+    "strict: raise ValueError with the message of the first failed element.\n" \
     "threads: the number of threads the elements are split over (1 to 64).\n"
-#define VANTOREL_DOC_TABLE                                                                               \
-    "table: the reduction table file; by default the one installed with the module\n"                   \
+#define VANTOREL_DOC_TABLE                                                            \
+    "table: the reduction table file; by default the one installed with the module\n" \
     "    (see default_table). Each file is read once per process.\n"
 #define VANTOREL_DOC_GROUP "group: 'crude', 'products' (default) or 'lube'.\n"
 #define VANTOREL_DOC_GLASS "glass: the correction for the hydrometer's glass (on by default, as in the window).\n"
-#define VANTOREL_DOC_PRESSURE                                                                            \
-    "pressure: an excess pressure (number or array); None for none.\n"                                  \
+#define VANTOREL_DOC_PRESSURE                                          \
+    "pressure: an excess pressure (number or array); None for none.\n" \
     "pressure_unit: 'MPa' (default), 'bar', 'at' or 'psi'.\n"
-#define VANTOREL_DOC_VOLUME_UNIT "volume_unit: the unit of volumes, typed or computed: 'm3' (default), 'gal' or 'bbl'.\n"
+#define VANTOREL_DOC_VOLUME_UNIT \
+    "volume_unit: the unit of volumes, typed or computed: 'm3' (default), 'gal' or 'bbl'.\n"
 
 constexpr const char* kReduce20 =
     "A hydrometer reading (kg/m3, 500 to 1090) at a temperature reduced to the density at 20 °C\n"
     "by the GOST 3900-85 table.\n\n"
-    "Returns temperature (on the table's half degree), density20, status.\n\n" VANTOREL_DOC_COMMON
-        VANTOREL_DOC_TABLE;
+    "Returns temperature (on the table's half degree), density20, status.\n\n" VANTOREL_DOC_COMMON VANTOREL_DOC_TABLE;
 constexpr const char* kActual20 =
     "The actual density at a temperature from the density at 20 °C (kg/m3, 495 to 1099.8), GOST 3900-85.\n\n"
     "Returns temperature (on the table's half degree), actual_density, status.\n\n" VANTOREL_DOC_COMMON

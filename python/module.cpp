@@ -104,9 +104,9 @@ std::filesystem::path moduleFolder()
 std::string defaultTable()
 {
     const std::filesystem::path folder = moduleFolder();
-    const std::filesystem::path candidates[] = {folder / ".." / "bin" / density::kTableFileName,
-                                                folder / ".." / ".." / ".." / "share" / "vantorel" /
-                                                    density::kTableFileName};
+    const std::filesystem::path candidates[] = {
+        folder / ".." / "bin" / density::kTableFileName,
+        folder / ".." / ".." / ".." / "share" / "vantorel" / density::kTableFileName};
     std::error_code ec;
     for (const auto& c : candidates)
         if (std::filesystem::is_regular_file(c, ec))
@@ -151,7 +151,8 @@ struct Result {
 };
 // One class per calculator, so that editors know its attributes.
 template <int Kind>
-struct ResultOf : Result {};
+struct ResultOf : Result {
+};
 
 py::object fieldOf(const Result& r, const std::string& name)
 {
@@ -186,7 +187,7 @@ const std::vector<Calculator>& calculators();
 // The inputs, broadcast against each other, as C-contiguous float64 arrays.
 struct Broadcast {
     std::vector<py::array_t<double, py::array::c_style | py::array::forcecast>> arrays;
-    py::object shape;                 // as a tuple
+    py::object shape;                  // as a tuple
     std::vector<py::ssize_t> extents;  // the same, for new arrays
     bool scalar = true;
     std::size_t count = 0;
@@ -293,8 +294,8 @@ py::object calculate(const Calculator& c, const std::vector<py::object>& values,
     auto failures = std::make_shared<vantorel_python::Failures>();
     {
         py::gil_scoped_release released;
-        *failures = vantorel_python::runCourse(c.course, k.choices, readTable,
-                                               tableMessage ? &*tableMessage : nullptr, columns, threads);
+        *failures = vantorel_python::runCourse(c.course, k.choices, readTable, tableMessage ? &*tableMessage : nullptr,
+                                               columns, threads);
     }
     if (k.strict && !failures->empty())
         throw py::value_error(failures->front().text);
@@ -307,8 +308,8 @@ py::object calculate(const Calculator& c, const std::vector<py::object>& values,
     return wrappersOfKinds[static_cast<std::size_t>(c.kind)](std::move(r));
 }
 
-py::object convert(const std::string& quantity, const py::object& value, const std::string& from,
-                   const std::string& to, bool strict, int threads)
+py::object convert(const std::string& quantity, const py::object& value, const std::string& from, const std::string& to,
+                   bool strict, int threads)
 {
     threads = checkedThreads(threads);
     using vantorel_python::Quantity;
@@ -402,8 +403,7 @@ void defineTableCourse(py::module_& m, const char* name, calc::Course course, co
 }
 
 // A quantity in a tank by GOST 3900-85: also the unit of volumes.
-void defineTableQuantity(py::module_& m, const char* name, calc::Course course, const char* quantity,
-                         const char* doc)
+void defineTableQuantity(py::module_& m, const char* name, calc::Course course, const char* quantity, const char* doc)
 {
     m.def(
         name,
@@ -447,8 +447,8 @@ void defineActual15(py::module_& m, const char* doc)
 {
     m.def(
         "actual15",
-        [](py::object density15, py::object temperature, bool fahrenheit, const std::string& group,
-           py::object pressure, const std::string& pressureUnit, bool strict, int threads) {
+        [](py::object density15, py::object temperature, bool fahrenheit, const std::string& group, py::object pressure,
+           const std::string& pressureUnit, bool strict, int threads) {
             Keywords k = pressureKeywords(fahrenheit, group, std::move(pressure), pressureUnit, strict, threads);
             return calculate(calculator(calc::Course::Actual15), {std::move(density15), std::move(temperature)}, k);
         },
@@ -460,9 +460,9 @@ void defineQuantity15(py::module_& m, const char* name, calc::Course course, con
 {
     m.def(
         name,
-        [course](py::object q, py::object density15, py::object temperature, bool fahrenheit,
-                 const std::string& group, py::object pressure, const std::string& pressureUnit,
-                 const std::string& volumeUnit, bool strict, int threads) {
+        [course](py::object q, py::object density15, py::object temperature, bool fahrenheit, const std::string& group,
+                 py::object pressure, const std::string& pressureUnit, const std::string& volumeUnit, bool strict,
+                 int threads) {
             Keywords k = pressureKeywords(fahrenheit, group, std::move(pressure), pressureUnit, strict, threads);
             k.choices.volumeUnit = volumeUnitNamed("volume_unit", volumeUnit);
             return calculate(calculator(course), {std::move(q), std::move(density15), std::move(temperature)}, k);
@@ -483,23 +483,27 @@ PYBIND11_MODULE(vantorel, m)
     texts::catalogue().fill(texts::UiLanguage::Russian);
 
     m.doc() = doc::kModule;
-    statusEnum = py::module_::import("enum")
-                     .attr("IntEnum")("Status",
-                                      py::make_tuple(py::make_tuple("OK", 0), py::make_tuple("USAGE", 1),
-                                                     py::make_tuple("CHECK_FAILED", 2), py::make_tuple("CALC_FAILED", 3)),
-                                      "module"_a = "vantorel")
-                     .release();
+    statusEnum =
+        py::module_::import("enum")
+            .attr("IntEnum")("Status",
+                             py::make_tuple(py::make_tuple("OK", 0), py::make_tuple("USAGE", 1),
+                                            py::make_tuple("CHECK_FAILED", 2), py::make_tuple("CALC_FAILED", 3)),
+                             "module"_a = "vantorel")
+            .release();
     statusEnum.attr("__doc__") = doc::kStatus;
     m.attr("Status") = statusEnum;
 
     py::class_<Result>(m, "Result", doc::kResult)
-        .def("to_dict", [](const Result& r) {
-            py::dict d;
-            for (const auto& [name, value] : r.fields)
-                d[py::str(name)] = value;
-            d["error"] = r.error();
-            return d;
-        }, doc::kToDict)
+        .def(
+            "to_dict",
+            [](const Result& r) {
+                py::dict d;
+                for (const auto& [name, value] : r.fields)
+                    d[py::str(name)] = value;
+                d["error"] = r.error();
+                return d;
+            },
+            doc::kToDict)
         .def("__repr__", [](py::object self) {
             const Result& r = self.cast<const Result&>();
             std::string text = py::str(self.get_type().attr("__name__")).cast<std::string>() + "(";
@@ -507,9 +511,9 @@ PYBIND11_MODULE(vantorel, m)
                 text += (i ? ", " : "") + r.fields[i].first + "=" + py::repr(r.fields[i].second).cast<std::string>();
             return text + ")";
         });
-    const char* const classNames[] = {"Reduce20Result", "Actual20Result", "Mass20Result",       "Volume20Result",
-                                      "Reduce15Result", "Actual15Result", "Mass15Result",       "Volume15Result",
-                                      "Api20Result",    "Api20DensityResult", "Api15Result", "Api15DensityResult"};
+    const char* const classNames[] = {"Reduce20Result", "Actual20Result",     "Mass20Result", "Volume20Result",
+                                      "Reduce15Result", "Actual15Result",     "Mass15Result", "Volume15Result",
+                                      "Api20Result",    "Api20DensityResult", "Api15Result",  "Api15DensityResult"};
     defineResult<0>(m, classNames[0], columnNames(Course::Reduce20), doc::kResultOf);
     defineResult<1>(m, classNames[1], columnNames(Course::Actual20), doc::kResultOf);
     defineResult<2>(m, classNames[2], columnNames(Course::Mass20), doc::kResultOf);
