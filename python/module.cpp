@@ -379,6 +379,18 @@ std::vector<const char*> columnNames(calc::Course course)
     return names;
 }
 
+// The result class of each calculator, in the order of calculators().
+template <std::size_t... K>
+void defineCalculatorResults(py::module_& m, std::index_sequence<K...>)
+{
+    static const char* const names[] = {"Reduce20Result", "Actual20Result",     "Mass20Result", "Volume20Result",
+                                        "Reduce15Result", "Actual15Result",     "Mass15Result", "Volume15Result",
+                                        "Api20Result",    "Api20DensityResult", "Api15Result",  "Api15DensityResult"};
+    (defineResult<static_cast<int>(K)>(m, names[K], columnNames(calculators()[K].course),
+                                       vantorel_python::doc::kResultOf),
+     ...);
+}
+
 // --- the functions, by the options their calculators read ---
 
 calc::Choices choices(bool fahrenheit)
@@ -511,21 +523,7 @@ PYBIND11_MODULE(vantorel, m)
                 text += (i ? ", " : "") + r.fields[i].first + "=" + py::repr(r.fields[i].second).cast<std::string>();
             return text + ")";
         });
-    const char* const classNames[] = {"Reduce20Result", "Actual20Result",     "Mass20Result", "Volume20Result",
-                                      "Reduce15Result", "Actual15Result",     "Mass15Result", "Volume15Result",
-                                      "Api20Result",    "Api20DensityResult", "Api15Result",  "Api15DensityResult"};
-    defineResult<0>(m, classNames[0], columnNames(Course::Reduce20), doc::kResultOf);
-    defineResult<1>(m, classNames[1], columnNames(Course::Actual20), doc::kResultOf);
-    defineResult<2>(m, classNames[2], columnNames(Course::Mass20), doc::kResultOf);
-    defineResult<3>(m, classNames[3], columnNames(Course::Volume20), doc::kResultOf);
-    defineResult<4>(m, classNames[4], columnNames(Course::Reduce15), doc::kResultOf);
-    defineResult<5>(m, classNames[5], columnNames(Course::Actual15), doc::kResultOf);
-    defineResult<6>(m, classNames[6], columnNames(Course::Mass15), doc::kResultOf);
-    defineResult<7>(m, classNames[7], columnNames(Course::Volume15), doc::kResultOf);
-    defineResult<8>(m, classNames[8], columnNames(Course::Api20), doc::kResultOf);
-    defineResult<9>(m, classNames[9], columnNames(Course::ApiToDensity20), doc::kResultOf);
-    defineResult<10>(m, classNames[10], columnNames(Course::Api15), doc::kResultOf);
-    defineResult<11>(m, classNames[11], columnNames(Course::ApiToDensity15), doc::kResultOf);
+    defineCalculatorResults(m, std::make_index_sequence<kResultKinds - 1>());
     defineResult<kResultKinds - 1>(m, "ConvertResult", {"value"}, doc::kResultOf);
 
     defineTableCourse(m, "reduce20", Course::Reduce20, "density", doc::kReduce20);
