@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core
+          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev libcli11-dev fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file locales)
 
 LOGS=build/logs

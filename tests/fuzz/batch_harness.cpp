@@ -25,7 +25,7 @@ std::string batchReader(const std::uint8_t* data, std::size_t size)
         options.pressure = "0,5";
     options.glass = !(pick & 32);
 
-    static cli::Calculator calculator(VANTOREL_FUZZ_TABLE);
+    static cli::CommandRunner calculator(VANTOREL_FUZZ_TABLE);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     std::ostringstream out;
     cli::BatchSummary summary;
