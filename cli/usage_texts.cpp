@@ -51,7 +51,7 @@ constexpr Entry kEntries[] = {
      "GOST R 50.2.076-2010, API gravity), as the calculators of the Vantorel window."},
     {CliText::HelpSubcommands, "Подкоманды:", "Subcommands:"},
     {CliText::HelpOptions,
-     "Параметры (до или после подкоманды; --имя=значение тоже можно):\n"
+     "Параметры:\n"
      "  -h, --help               эта справка; SUBCOMMAND --help: справка подкоманды\n"
      "  -V, --version            версия, авторские права и лицензия\n"
      "  --fahrenheit             температуры в °F (по умолчанию °C)\n"
@@ -73,7 +73,7 @@ constexpr Entry kEntries[] = {
      "  --strict                 batch: код выхода — наибольший код строки с ошибкой\n"
      "  --completion bash        напечатать сценарий дополнения для bash\n"
      "  --                       дальше только аргументы, даже начинающиеся с -\n",
-     "Options (before or after the subcommand; --name=value works too):\n"
+     "Options:\n"
      "  -h, --help               this text; SUBCOMMAND --help: the subcommand's\n"
      "  -V, --version            the version, copyright and licence\n"
      "  --fahrenheit             temperatures are in °F (default °C)\n"
@@ -97,11 +97,13 @@ constexpr Entry kEntries[] = {
      "  --completion bash        print the bash completion script\n"
      "  --                       what follows are arguments, even when they start with -\n"},
     {CliText::HelpStatus,
+     "Параметры стоят до или после подкоманды; --имя=значение тоже можно.\n"
      "Каждый результат печатается строкой ИМЯ<TAB>ЗНАЧЕНИЕ; сообщения идут в стандартный поток ошибок.\n"
      "Код выхода: 0 готово, 1 неверная командная строка, 2 ввод не прошёл проверку,\n"
      "3 вне таблицы, таблица не читается или ошибка вычисления,\n"
      "4 вывод не удалось записать. В конвейере, закрытом читателем, программа\n"
      "завершается сигналом SIGPIPE молча, как cat или grep.\n",
+     "Options stand before or after the subcommand; --name=value works too.\n"
      "Each result is printed as NAME<TAB>VALUE, one per line; messages go to standard error.\n"
      "Exit status: 0 done, 1 wrong command line, 2 an input failed a check,\n"
      "3 out of the table, an unreadable table or a calculation failure,\n"
