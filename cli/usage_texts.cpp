@@ -125,7 +125,7 @@ constexpr Entry kEntries[] = {
      "1, если нет, 4, если вывод не удалось записать.\n"
      "\n"
      "Пример:\n"
-     "  command;volume;density;temp;tank\n"
+     "  command;quantity;density;temp;tank\n"
      "  mass20;1000;850;20;T-5\n"
      "  reduce20;853,4;15,3;;T-7\n",
      "Reads CSV from FILE (or standard input for - or no FILE). The first line is a\n"
@@ -143,7 +143,7 @@ constexpr Entry kEntries[] = {
      "not, 4 when the output could not be written.\n"
      "\n"
      "Example:\n"
-     "  command;volume;density;temp;tank\n"
+     "  command;quantity;density;temp;tank\n"
      "  mass20;1000;850;20;T-5\n"
      "  reduce20;853,4;15,3;;T-7\n"},
     {CliText::Version,

@@ -154,7 +154,7 @@ TEST_F(CommandLine, HelpAndVersion)
     }
     Ran r = run("batch -h");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("command;volume;density;temp;tank"), std::string::npos);
+    EXPECT_NE(r.out.find("command;quantity;density;temp;tank"), std::string::npos);
     for (const char* version : {"--version", "-V", "reduce20 -V"}) {
         r = run(version);
         EXPECT_EQ(r.status, 0) << version;
