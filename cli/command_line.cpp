@@ -24,9 +24,9 @@ struct Choice {
 const std::vector<Choice>& choices()
 {
     static const std::vector<Choice> list = {
-        {"--volume-unit", {"m3", "gal", "bbl"}},
-        {"--pressure-unit", {"MPa", "bar", "at", "psi"}},
-        {"--group", {"crude", "products", "lube"}},
+        {"--volume-unit", volumeUnitNames()},
+        {"--pressure-unit", pressureUnitNames()},
+        {"--group", groupNames()},
         {"--lang", {"ru", "en"}},
         {"--decimal", {",", "."}},
         {"--format", {"text", "tsv", "csv", "json"}},
@@ -176,7 +176,6 @@ std::string joined(const std::vector<const char*>& words)
 }
 
 const std::vector<const char*> kQuantities = {"temperature", "volume", "pressure"};
-const std::vector<const char*> kTemperatureUnits = {"C", "F"};
 
 // The bash completion script: subcommands, options, the words of each
 // choice, and the quantities and units of convert.
@@ -254,7 +253,7 @@ void printBashCompletion(std::ostream& out, const CLI::App& app)
            "        elif ((position >= 2 && position <= 3)); then\n"
            "            case $quantity in\n"
            "            temperature) words=\""
-        << joined(kTemperatureUnits)
+        << joined(temperatureUnitNames())
         << "\" ;;\n"
            "            volume) words=\""
         << joined(wordsOf("--volume-unit"))

@@ -284,38 +284,75 @@ std::optional<T> named(std::string_view name, const std::pair<const char*, T> (&
 
 }  // namespace
 
+namespace {
+
+const std::pair<const char*, density::TemperatureUnit> kTemperatureUnits[] = {
+    {"C", density::TemperatureUnit::Celsius}, {"F", density::TemperatureUnit::Fahrenheit}};
+const std::pair<const char*, density::VolumeUnit> kVolumeUnits[] = {{"m3", density::VolumeUnit::CubicMetre},
+                                                                    {"gal", density::VolumeUnit::UsGallon},
+                                                                    {"bbl", density::VolumeUnit::Barrel}};
+const std::pair<const char*, density::PressureUnit> kPressureUnits[] = {
+    {"MPa", density::PressureUnit::MPa},
+    {"bar", density::PressureUnit::Bar},
+    {"at", density::PressureUnit::TechnicalAtmosphere},
+    {"psi", density::PressureUnit::Psi}};
+const std::pair<const char*, density::ProductGroup> kGroups[] = {{"crude", density::ProductGroup::Crude},
+                                                                 {"products", density::ProductGroup::Products},
+                                                                 {"lube", density::ProductGroup::Lubricating}};
+
+template <typename T, std::size_t N>
+std::vector<const char*> namesOf(const std::pair<const char*, T> (&names)[N])
+{
+    std::vector<const char*> out;
+    for (const auto& entry : names)
+        out.push_back(entry.first);
+    return out;
+}
+
+}  // namespace
+
 std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view name)
 {
-    using density::TemperatureUnit;
-    static const std::pair<const char*, TemperatureUnit> names[] = {{"C", TemperatureUnit::Celsius},
-                                                                    {"F", TemperatureUnit::Fahrenheit}};
-    return named(name, names);
+    return named(name, kTemperatureUnits);
 }
 
 std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name)
 {
-    using density::VolumeUnit;
-    static const std::pair<const char*, VolumeUnit> names[] = {
-        {"m3", VolumeUnit::CubicMetre}, {"gal", VolumeUnit::UsGallon}, {"bbl", VolumeUnit::Barrel}};
-    return named(name, names);
+    return named(name, kVolumeUnits);
 }
 
 std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name)
 {
-    using density::PressureUnit;
-    static const std::pair<const char*, PressureUnit> names[] = {{"MPa", PressureUnit::MPa},
-                                                                 {"bar", PressureUnit::Bar},
-                                                                 {"at", PressureUnit::TechnicalAtmosphere},
-                                                                 {"psi", PressureUnit::Psi}};
-    return named(name, names);
+    return named(name, kPressureUnits);
 }
 
 std::optional<density::ProductGroup> groupNamed(std::string_view name)
 {
-    using density::ProductGroup;
-    static const std::pair<const char*, ProductGroup> names[] = {
-        {"crude", ProductGroup::Crude}, {"products", ProductGroup::Products}, {"lube", ProductGroup::Lubricating}};
-    return named(name, names);
+    return named(name, kGroups);
+}
+
+const std::vector<const char*>& temperatureUnitNames()
+{
+    static const std::vector<const char*> names = namesOf(kTemperatureUnits);
+    return names;
+}
+
+const std::vector<const char*>& volumeUnitNames()
+{
+    static const std::vector<const char*> names = namesOf(kVolumeUnits);
+    return names;
+}
+
+const std::vector<const char*>& pressureUnitNames()
+{
+    static const std::vector<const char*> names = namesOf(kPressureUnits);
+    return names;
+}
+
+const std::vector<const char*>& groupNames()
+{
+    static const std::vector<const char*> names = namesOf(kGroups);
+    return names;
 }
 
 CommandRunner::CommandRunner(std::string tableFile, std::string tableName)

@@ -45,6 +45,11 @@ std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view na
 std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name);
 std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name);
 std::optional<density::ProductGroup> groupNamed(std::string_view name);
+// The names above, in the order of their units and groups.
+const std::vector<const char*>& temperatureUnitNames();
+const std::vector<const char*>& volumeUnitNames();
+const std::vector<const char*>& pressureUnitNames();
+const std::vector<const char*>& groupNames();
 
 // What a subcommand reports: its status, its results and its messages.
 struct CommandReport {
