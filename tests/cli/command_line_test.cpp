@@ -34,6 +34,22 @@ std::string slurp(const std::string& path)
     return s.str();
 }
 
+// Runs a shell command line: its standard output and exit status.
+Ran runShell(const std::string& command)
+{
+    Ran r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return r;
+    char buf[4096];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+        r.out.append(buf, n);
+    const int wait = pclose(pipe);
+    r.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    return r;
+}
+
 class CommandLine : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -60,16 +76,7 @@ protected:
             m_input = in;
         }
         command += " 2>'" + err + "'";
-        Ran r;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return r;
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
-            r.out.append(buf, n);
-        const int wait = pclose(pipe);
-        r.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+        Ran r = runShell(command);
         r.err = slurp(err);
         std::remove(err.c_str());
         if (!m_input.empty())
@@ -264,17 +271,9 @@ TEST(CommandLineTable, ReadFromTheProgramsFolderByDefault)
 {
     // the build copies data/tablegost3900.txt beside the program; at 20 °C a
     // reading is its own density at 20 °C
-    const std::string command = std::string("'") + VANTOREL_CALC_PATH + "' --decimal , reduce20 850 20 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buf[512];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
-        out.append(buf, n);
-    const int wait = pclose(pipe);
-    EXPECT_EQ(WEXITSTATUS(wait), 0) << out;
-    EXPECT_EQ(out, "temperature\t20\ndensity20\t850,0\n");
+    const Ran r = runShell(std::string("'") + VANTOREL_CALC_PATH + "' --decimal , reduce20 850 20 2>&1");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out, "temperature\t20\ndensity20\t850,0\n");
 }
 
 TEST_F(CommandLine, StrictBatchExitsWithTheWorstStatusOfItsLines)
@@ -343,7 +342,7 @@ TEST_F(CommandLine, AClosedPipe)
                           Case{"trap '' PIPE;", "1", "4\n", "vantorel-calc: cannot write the output: Broken pipe\n"},
                           Case{"trap '' PIPE;", "3", "4\n", "vantorel-calc: cannot write the output: Broken pipe\n"}}) {
         SCOPED_TRACE(std::string(c.shell) + " --threads " + c.threads);
-        const std::string command = std::string("(") + c.shell + " '" + VANTOREL_CALC_PATH + "' --threads " +
+        const std::string command = std::string("(") + c.shell + " '" + VANTOREL_CALC_PATH + "' --lang en --threads " +
                                     c.threads + " batch '" + in + "' 2>'" + err + "'; echo $? >'" + status +
                                     "') | head -1 >/dev/null";
         ASSERT_EQ(std::system(command.c_str()), 0);
@@ -496,16 +495,8 @@ TEST_F(CommandLine, ArgumentsNeverReachTheTerminalRaw)
 
 TEST(CommandLineCompletion, CompletesSubcommandsOptionsAndChoices)
 {
-    const std::string command =
-        std::string("bash '") + VANTOREL_COMPLETION_TEST + "' '" + VANTOREL_CALC_PATH + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buf[512];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
-        out.append(buf, n);
-    EXPECT_EQ(pclose(pipe), 0) << out;
+    const Ran r = runShell(std::string("bash '") + VANTOREL_COMPLETION_TEST + "' '" + VANTOREL_CALC_PATH + "' 2>&1");
+    EXPECT_EQ(r.status, 0) << r.out;
 }
 
 }  // namespace
