@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "numeric_text.h"
+#include "wide_int.h"
 
 namespace density {
 
@@ -31,6 +32,109 @@ std::string_view valueText(std::string_view line)
     if (eq != std::string_view::npos)
         return line.substr(eq + 1);
     return line.empty() ? line : line.substr(1);
+}
+
+// Decimals up to which readings and cells are taken as exact decimals.
+constexpr int kExactDecimals = 9;
+constexpr double kPow10[kExactDecimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr std::int64_t kPow10Int[kExactDecimals + 1] = {1,      10,      100,      1000,      10000,
+                                                        100000, 1000000, 10000000, 100000000, 1000000000};
+
+// The shortest decimal of at most kExactDecimals decimals that reads back as
+// the value: units x 10^-decimals. Nothing for a value that has none (or
+// lies beyond the table's magnitudes).
+bool exactDecimal(double value, std::int64_t& units, int& decimals)
+{
+    if (!(std::fabs(value) < 1e5))
+        return false;
+    for (int k = 0; k <= kExactDecimals; ++k) {
+        const double n = std::nearbyint(value * kPow10[k]);  // below 2^53: exact
+        if (n / kPow10[k] == value) {
+            units = static_cast<std::int64_t>(n);
+            decimals = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// An interpolation whose exact value, numerator / denominator, lies halfway
+// between two tenths gives that half as its double, so that it prints as one:
+// the double of the plain arithmetic may fall either side (998,9 + 0,5 x 9,9
+// is 1003,8499...). Any other value keeps the plain result.
+template <typename Int>
+double halfOfFraction(Int numerator, Int denominator, double plain)
+{
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    const Int twenty = numerator * 20;  // twenty times the value
+    if (denominator == 0 || twenty % denominator != 0)
+        return plain;
+    const Int halves = twenty / denominator;
+    if (halves % 2 == 0 || halves > (Int(1) << 53) || halves < -(Int(1) << 53))
+        return plain;
+    return static_cast<double>(halves) / 20;  // one correctly rounded division
+}
+
+// The same in 64 bits where the terms fit, as they do for what is typed.
+double halfOr(WideInt numerator, WideInt denominator, double plain)
+{
+    constexpr WideInt fits = WideInt(1) << 58;
+    if (numerator < fits && numerator > -fits && denominator < fits && denominator > -fits)
+        return halfOfFraction<std::int64_t>(static_cast<std::int64_t>(numerator),
+                                            static_cast<std::int64_t>(denominator), plain);
+    return halfOfFraction<WideInt>(numerator, denominator, plain);
+}
+
+// Whether a result of plain arithmetic, a few units of its last digit away
+// from the exact value, may stand for a half: a cheap test that lets the
+// exact one run only where it can matter.
+bool nearHalf(double plain)
+{
+    const double halves = plain * 20;
+    if (!(std::fabs(halves) < 1e15))
+        return false;
+    const std::int64_t nearest = static_cast<std::int64_t>(halves + (halves < 0 ? -0.5 : 0.5));
+    return std::fabs(halves - static_cast<double>(nearest)) < 1e-6 && (nearest & 1) != 0;
+}
+
+// vlo + (observed - lo) * (vhi - vlo) / 10, or the half its decimals give.
+double interpolate20(double vlo, double vhi, int lo, double observed)
+{
+    const double plain = vlo + (observed - lo) * (vhi - vlo) / kColumnStep;
+    std::int64_t a = 0, b = 0, reading = 0;
+    int aDecimals = 0, bDecimals = 0, readingDecimals = 0;
+    if (!nearHalf(plain) || !exactDecimal(vlo, a, aDecimals) || !exactDecimal(vhi, b, bDecimals) ||
+        !exactDecimal(observed, reading, readingDecimals))
+        return plain;
+    // at the scale 10^-(cell decimals + reading decimals + 1)
+    const int cellDecimals = std::max(aDecimals, bDecimals);
+    const WideInt wa = static_cast<WideInt>(a) * kPow10Int[cellDecimals - aDecimals];
+    const WideInt wb = static_cast<WideInt>(b) * kPow10Int[cellDecimals - bDecimals];
+    const WideInt offset = reading - static_cast<WideInt>(lo) * kPow10Int[readingDecimals];
+    WideInt denominator = 1;
+    for (int k = cellDecimals + readingDecimals + 1; k > 0; --k)
+        denominator *= 10;
+    return halfOr(wa * kPow10Int[readingDecimals] * kColumnStep + offset * (wb - wa), denominator, plain);
+}
+
+// lo + 10 * (density20 - vlo) / (vhi - vlo), or the half its decimals give.
+double interpolateActual(double vlo, double vhi, int lo, double density20)
+{
+    const double plain = lo + kColumnStep * (density20 - vlo) / (vhi - vlo);
+    std::int64_t a = 0, b = 0, given = 0;
+    int aDecimals = 0, bDecimals = 0, givenDecimals = 0;
+    if (!nearHalf(plain) || !exactDecimal(vlo, a, aDecimals) || !exactDecimal(vhi, b, bDecimals) ||
+        !exactDecimal(density20, given, givenDecimals))
+        return plain;
+    // one fraction of integers at the scale of the most decimals
+    const int scale = std::max({aDecimals, bDecimals, givenDecimals});
+    a *= kPow10Int[scale - aDecimals];
+    b *= kPow10Int[scale - bDecimals];
+    given *= kPow10Int[scale - givenDecimals];
+    return halfOr(static_cast<WideInt>(lo) * (b - a) + static_cast<WideInt>(kColumnStep) * (given - a), b - a, plain);
 }
 
 }  // namespace
@@ -170,7 +274,7 @@ Result<double> ReductionTable::lookupDensity20(double observed, double temperatu
         return vhi;
 
     if (*vlo != 0 && *vhi != 0 && lo < observed && observed < hi)
-        return *vlo + (observed - lo) * (*vhi - *vlo) / kColumnStep;
+        return interpolate20(*vlo, *vhi, lo, observed);
     if (observed == lo && *vlo != 0)
         return *vlo;
     if (observed == hi && *vhi != 0)
@@ -200,7 +304,7 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
             // two equal cells: every density between the columns fits; the lower column answers
             if (vhi == vlo)
                 return lo;
-            return lo + kColumnStep * (density20 - vlo) / (vhi - vlo);
+            return interpolateActual(vlo, vhi, lo, density20);
         }
         vlo = vhi;
     }

@@ -51,7 +51,10 @@ public:
 
     // Observed density (500 ... 1090) at a temperature on the half-degree grid
     // to the density at 20 °C; kOutOfTableMark or kNoRow as described above.
-    // A reading outside the columns (NaN too) is out of the table.
+    // A reading outside the columns (NaN too) is out of the table. Where the
+    // interpolation of the decimals as written (the shortest decimals of the
+    // reading and the cells) lies exactly halfway between two tenths, both
+    // lookups return that half, so that it prints as one.
     Result<double> lookupDensity20(double observed, double temperatureC) const;
     // Density at 20 °C to the actual density at the temperature.
     Result<double> lookupActualDensity(double density20, double temperatureC) const;
