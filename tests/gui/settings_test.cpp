@@ -230,6 +230,26 @@ TEST_F(SettingsFile, EveryKeySurvivesACloseAndANewStart)
     EXPECT_EQ(readIni(), first);
 }
 
+// Places no screen shows, however far off, give the default places, with no
+// overflow in working that out.
+class FarPlace : public SettingsFile, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FarPlace, GivesTheDefaultPlace)
+{
+    const QByteArray place = GetParam();
+    writeIni("[Gost]\n" + place + "[Form2]\n" + place + "Height=2147483647\nWidth=-2147483648\n");
+    showForm();
+    EXPECT_EQ(form().pos(), QPoint(5, 5));
+    EXPECT_EQ(m_editor.pos(), QPoint(10, 10));
+    EXPECT_EQ(m_editor.width(), 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Extremes, FarPlace,
+                         ::testing::Values("Top=2147483647\nLeft=2147483647\n",
+                                           "Top=-2147483648\nLeft=-2147483648\n",
+                                           "Top=2147483647\nLeft=-2147483648\n", "Top=0x7fffffff\nLeft=5\n",
+                                           "Top=5\nLeft=-2147483648\n"));
+
 TEST_F(SettingsFile, FailedWriteLeavesTheOldFileAndSaysWhy)
 {
     writeIni("[Gost]\nlanguage_tag=1\n");
