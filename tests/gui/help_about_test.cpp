@@ -95,6 +95,10 @@ TEST_P(AboutBox, DisablesTheMainWindowWhileShown)
         EXPECT_FALSE(form().isEnabled());
         EXPECT_EQ(m_about.focusWidget(), m_about.okButton());
         EXPECT_TRUE(m_about.okButton()->isDefault());
+        // the main window's close box is input too: it leaves both windows up
+        // and writes nothing
+        EXPECT_FALSE(form().close());
+        EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("settings.ini")));
 
         if (way == "OK")
             m_about.okButton()->click();

@@ -135,6 +135,12 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // While the About box is up the window takes no input, and the frame's
+    // close box is input too: closing now would leave the box running alone.
+    if (m_about && m_about->isVisible()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
