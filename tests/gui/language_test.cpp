@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -154,6 +155,27 @@ TEST_F(Language, StoredEnglishStartsInEnglishAndIsKept)
     form().close();
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("\nlanguage_tag=2\n"));
+}
+
+// Qt's own texts follow the language: the standard buttons of every box and
+// dialog, the edit fields' context menu.
+TEST_F(Language, QtStandardButtonsSpeakTheLanguage)
+{
+    const auto texts = [] {
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                             QDialogButtonBox::No | QDialogButtonBox::Save);
+        QStringList out;
+        for (QAbstractButton* b : box.buttons())
+            out << b->text().remove(QLatin1Char('&'));
+        out.sort();
+        return out;
+    };
+    showForm();
+    EXPECT_EQ(texts(), (QStringList{"OK", "Да", "Нет", "Отмена", "Сохранить"}));
+    choose("N107");
+    EXPECT_EQ(texts(), (QStringList{"Cancel", "No", "OK", "Save", "Yes"}));
+    choose("N106");
+    EXPECT_EQ(texts(), (QStringList{"OK", "Да", "Нет", "Отмена", "Сохранить"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "indicator_table.h"
 #include "settings/object_index.h"
 #include "shell/message_box.h"
+#include "shell/qt_translations.h"
 
 namespace gui {
 
@@ -167,6 +168,7 @@ void LanguageSwitch::start(int storedTag)
 QStringList LanguageSwitch::apply(text::UiLanguage language)
 {
     m_russianMarked = language == text::UiLanguage::Russian;
+    shell::useQtTranslations(m_russianMarked);
     return applyLanguage(m_windows, language);
 }
 
