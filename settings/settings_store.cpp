@@ -26,7 +26,7 @@ namespace {
 
 QWidget* windowOf(const Windows& windows, Window window)
 {
-    return window == Window::Main ? windows.main : windows.editor;
+    return window == Window::Main ? windows.main : window == Window::Editor ? windows.editor : windows.help;
 }
 
 QObject* targetOf(ObjectIndex& objects, const Windows& windows, const Key& key)

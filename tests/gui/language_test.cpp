@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "support/main_window_fixture.h"
+#include "ui/help/help_window.h"
 #include "ui/main/caption_table.h"
 #include "ui/main/language.h"
 
@@ -59,7 +60,8 @@ TEST_F(Language, EveryComponentOfTheCaptionTableExistsInItsWindow)
     EXPECT_EQ(form().objectName(), QStringLiteral("TForm1"));
     EXPECT_EQ(m_editor.objectName(), QStringLiteral("TForm2"));
     EXPECT_EQ(m_about.objectName(), QStringLiteral("TO_progr_form"));
-    const QStringList missing = gui::applyLanguage({&form(), &m_editor, &m_about}, text::UiLanguage::English);
+    const QStringList missing =
+        gui::applyLanguage({&form(), &m_editor, &m_about, form().helpWindow()}, text::UiLanguage::English);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
 }
 
@@ -69,7 +71,7 @@ TEST_F(Language, EnglishAndBackGivesExactlyTheRussianTexts)
     const QStringList russian = allTexts();
     showForm();
     choose("N107");
-    EXPECT_EQ(form().menuBar()->actions().first()->text(), QStringLiteral("File"));
+    EXPECT_EQ(form().menuBar()->actions().first()->text(), QStringLiteral("&File"));
     EXPECT_EQ(caption("Label6"), QStringLiteral("Actual density (kg/m3)"));
     EXPECT_EQ(get<QTabWidget>("PageControl2")->tabText(2), QStringLiteral("Attention!"));
     EXPECT_TRUE(get<QPlainTextEdit>("Memo2")->toPlainText().startsWith(QStringLiteral("Please note.")));
