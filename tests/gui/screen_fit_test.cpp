@@ -13,7 +13,7 @@
 #include <QTabWidget>
 
 #include "support/main_window_fixture.h"
-#include "ui/main/page_control.h"
+#include "support/page_walk.h"
 
 // The window with its frame stays on the screen; where the screen has less
 // room than the window wants, the pages scroll and every control of every
@@ -31,8 +31,6 @@ TEST_F(MainWindowTest, EveryControlCanBeReachedOnThisScreen)
         EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible());
     }
 
-    auto* pages = form().pageControl();
-    auto* subPages = form().component<QTabWidget>(QStringLiteral("PageControl2"));
     int controls = 0;
     const auto reach = [&](QWidget* page) {
         QApplication::processEvents();
@@ -47,16 +45,6 @@ TEST_F(MainWindowTest, EveryControlCanBeReachedOnThisScreen)
             ++controls;
         }
     };
-    for (int i = 0; i < pages->count(); ++i) {
-        pages->setCurrentIndex(i);
-        if (pages->widget(i) == subPages->parentWidget()) {
-            for (int j = 0; j < subPages->count(); ++j) {
-                subPages->setCurrentIndex(j);
-                reach(subPages->widget(j));
-            }
-        } else {
-            reach(pages->widget(i));
-        }
-    }
+    forEachPage(form(), reach);
     EXPECT_GT(controls, 150);
 }
