@@ -41,8 +41,4 @@ private:
 // when it does not fit an int.
 std::optional<int> parseInteger(std::string_view text);
 
-// A Windows-1251 byte string as UTF-8.
-std::string cp1251ToUtf8(std::string_view bytes);
-bool isValidUtf8(std::string_view bytes);
-
 }  // namespace settings

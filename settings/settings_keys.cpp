@@ -52,6 +52,12 @@ std::vector<Key> buildTable()
             keys.push_back({gost, item, unit++ == kDefaultUnit ? "1" : "0", KeyKind::Mark, Window::Main, item});
         keys.push_back({gost, indicator.recalcItem, "1", KeyKind::Mark, Window::Main, indicator.recalcItem});
     }
+    // the help window, kept like the editor
+    for (const Key& key : std::initializer_list<Key>{{"Help", "Top", "40", KeyKind::Top, Window::Help, ""},
+                                                     {"Help", "Left", "60", KeyKind::Left, Window::Help, ""},
+                                                     {"Help", "Height", "600", KeyKind::Height, Window::Help, ""},
+                                                     {"Help", "Width", "800", KeyKind::Width, Window::Help, ""}})
+        keys.push_back(key);
     return keys;
 }
 

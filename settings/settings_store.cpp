@@ -18,6 +18,7 @@
 
 #include "object_index.h"
 #include "settings_file.h"
+#include "window_place.h"
 
 namespace settings {
 
@@ -25,7 +26,7 @@ namespace {
 
 QWidget* windowOf(const Windows& windows, Window window)
 {
-    return window == Window::Main ? windows.main : windows.editor;
+    return window == Window::Main ? windows.main : window == Window::Editor ? windows.editor : windows.help;
 }
 
 QObject* targetOf(ObjectIndex& objects, const Windows& windows, const Key& key)
@@ -73,29 +74,6 @@ void setCheck(QAbstractButton* box, bool on)
         box->setChecked(on);
 }
 
-bool titleBarReachable(const QRect& frame)
-{
-    const QRect titleBar(frame.topLeft(), QSize(frame.width(), 24));
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect seen = titleBar & screen->availableGeometry();
-        if (seen.width() >= std::min(100, frame.width()) && seen.height() >= 10)
-            return true;
-    }
-    return false;
-}
-
-// The stored place when the title bar lands on a screen that exists now;
-// otherwise the default place, or the top left of the primary screen.
-QPoint reachablePlace(QPoint stored, QPoint fallback, QSize size)
-{
-    if (titleBarReachable(QRect(stored, size)))
-        return stored;
-    if (titleBarReachable(QRect(fallback, size)))
-        return fallback;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary ? primary->availableGeometry().topLeft() : fallback;
-}
-
 struct Geometry {
     std::map<KeyKind, int> values;
     std::map<KeyKind, int> defaults;
@@ -103,18 +81,11 @@ struct Geometry {
 
 void placeWindow(QWidget* window, const Geometry& g)
 {
-    QSize size = window->frameGeometry().size();
-    if (g.values.count(KeyKind::Width)) {
-        // never smaller than usable, never larger than the screen
-        QSize limit(4096, 4096);
-        if (const QScreen* primary = QGuiApplication::primaryScreen())
-            limit = primary->availableGeometry().size();
-        size = QSize(std::clamp(g.values.at(KeyKind::Width), 100, std::max(100, limit.width())),
-                     std::clamp(g.values.at(KeyKind::Height), 100, std::max(100, limit.height())));
-        window->resize(size);
-    }
-    window->move(reachablePlace({g.values.at(KeyKind::Left), g.values.at(KeyKind::Top)},
-                                {g.defaults.at(KeyKind::Left), g.defaults.at(KeyKind::Top)}, size));
+    std::optional<QSize> outer;
+    if (g.values.count(KeyKind::Width))
+        outer = QSize(g.values.at(KeyKind::Width), g.values.at(KeyKind::Height));
+    settings::placeWindow(window, {g.values.at(KeyKind::Left), g.values.at(KeyKind::Top)},
+                          {g.defaults.at(KeyKind::Left), g.defaults.at(KeyKind::Top)}, outer);
 }
 
 std::string currentValue(QObject* target, const Key& key, int languageTag)
@@ -122,13 +93,13 @@ std::string currentValue(QObject* target, const Key& key, int languageTag)
     auto* widget = qobject_cast<QWidget*>(target);
     switch (key.kind) {
     case KeyKind::Top:
-        return std::to_string(widget->pos().y());
+        return std::to_string(frameCorner(widget).y());
     case KeyKind::Left:
-        return std::to_string(widget->pos().x());
+        return std::to_string(frameCorner(widget).x());
     case KeyKind::Height:
-        return std::to_string(widget->height());
+        return std::to_string(outerSize(widget).height());
     case KeyKind::Width:
-        return std::to_string(widget->width());
+        return std::to_string(outerSize(widget).width());
     case KeyKind::Text:
         if (auto* edit = qobject_cast<QLineEdit*>(target))
             return edit->text().toStdString();

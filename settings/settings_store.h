@@ -13,6 +13,7 @@ namespace settings {
 struct Windows {
     QWidget* main = nullptr;
     QWidget* editor = nullptr;  // may be absent: its keys then keep their defaults
+    QWidget* help = nullptr;    // likewise
 };
 
 // Where the file is read from and written to.

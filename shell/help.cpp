@@ -11,17 +11,22 @@ namespace shell {
 
 namespace {
 
-HelpOpener& opener()
+BrowserOpener& opener()
 {
-    static HelpOpener instance;
+    static BrowserOpener instance;
     return instance;
 }
 
 }  // namespace
 
-void setHelpOpener(HelpOpener o)
+void setBrowserOpener(BrowserOpener o)
 {
     opener() = std::move(o);
+}
+
+bool openInBrowser(const QUrl& url)
+{
+    return opener() ? opener()(url) : QDesktopServices::openUrl(url);
 }
 
 QString helpPagePath(const QString& programFolder, const QString& pageFile)
@@ -32,23 +37,20 @@ QString helpPagePath(const QString& programFolder, const QString& pageFile)
     return programFolder + QStringLiteral("Help/") + prefix + pageFile;
 }
 
-void openHelpPage(QWidget* owner, const QString& programFolder, const QString& pageFile, const QString& shownName)
+std::optional<QUrl> findHelpPage(QWidget* owner, const QString& programFolder, const QString& pageFile,
+                                 const QString& shownName)
 {
     const QFileInfo page(helpPagePath(programFolder, pageFile));
     // without the folder there is nothing to report a file of
     if (!page.dir().exists())
-        return;
+        return std::nullopt;
     if (!page.isFile()) {
         showAttention(owner, catalogueEntry(density::MsgKey::MsgFilePrefix) +
                                  (shownName.isEmpty() ? pageFile : shownName) +
                                  catalogueEntry(density::MsgKey::MsgFileNotFoundSuffix));
-        return;
+        return std::nullopt;
     }
-    const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
-    if (opener())
-        opener()(url);
-    else
-        QDesktopServices::openUrl(url);
+    return QUrl::fromLocalFile(page.absoluteFilePath());
 }
 
 }  // namespace shell

@@ -225,11 +225,18 @@ TEST_F(CalculatorPages, TabWalksEachBlockInReadingOrder)
 {
     showForm();
     const std::pair<const char*, std::vector<const char*>> walks[] = {
-        {"TabSheet1", {"Edit1", "Edit2", "Button3", "Edit3", "CheckBox7", "Edit4", "Edit5", "Button4", "Edit6"}},
-        {"TabSheet3", {"Edit7", "Edit9", "Edit10", "Button5", "Edit8", "CheckBox9", "Edit11", "Edit13", "Edit14"}},
-        {"TabSheet5", {"Edit21", "Edit23", "Edit24", "CheckBox3", "RadioButton7", "Button9", "Edit22"}},
-        {"TabSheet4", {"Edit15", "Edit16", "CheckBox1", "RadioButton1", "Button7", "Edit17", "CheckBox8"}},
-        {"TabSheet7", {"Edit38", "Edit39", "CheckBox11", "RadioButton13", "Button11", "Edit46", "Edit40", "Edit41"}},
+        {"TabSheet1",
+         {"Edit1", "Edit2", "Panel3", "Button3", "Edit3", "CheckBox7", "Edit4", "Edit5", "Panel4", "Button4", "Edit6",
+          "SpeedButton5"}},
+        {"TabSheet3",
+         {"Edit7", "Panel1", "Edit9", "Edit10", "Panel5", "Button5", "Edit8", "CheckBox9", "Edit11", "Edit13", "Edit14",
+          "Panel6", "Button6", "Edit12", "Panel15", "SpeedButton6"}},
+        {"TabSheet5",
+         {"Edit21", "Panel11", "Edit23", "Edit24", "Panel9", "CheckBox3", "Panel13", "RadioButton7", "Button9",
+          "Edit22"}},
+        {"TabSheet4", {"Edit15", "Edit16", "Panel7", "CheckBox1", "RadioButton1", "Button7", "Edit17", "CheckBox8"}},
+        {"TabSheet7",
+         {"Edit38", "Edit39", "Panel18", "CheckBox11", "RadioButton13", "Button11", "Edit46", "Edit40", "Edit41"}},
     };
     for (const auto& [page, order] : walks) {
         showPage(page);

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,9 +16,11 @@
 
 #include "density/table_file.h"
 #include "shell/help.h"
+#include "shell/qt_translations.h"
 #include "support/main_window_fixture.h"
 #include "support/modal_answer.h"
 #include "support/table_fixture.h"
+#include "ui/help/help_window.h"
 
 namespace {
 
@@ -47,6 +50,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // Qt's own texts (the system's reasons) in English, whatever ran before
+        shell::useQtTranslations(false);
         // filled by the main window in the program
         text::catalogue().fill(text::UiLanguage::Russian);
         m_editor.setProgramFolder(folder());
@@ -141,7 +146,7 @@ TEST_F(MainWindowTest, EditorReloadsTheTableAtEveryOpening)
     writeBytes(folder() + QStringLiteral("tablegost3900.txt"), "second table\n");
     get<QAction>("N107")->trigger();
     openEditor([this] {
-        EXPECT_EQ(m_editor.findChild<QAction*>(QStringLiteral("N6"))->text(), QStringLiteral("Open..."));
+        EXPECT_EQ(m_editor.findChild<QAction*>(QStringLiteral("N6"))->text(), QStringLiteral("&Open..."));
         EXPECT_EQ(m_editor.windowTitle(), QStringLiteral("Edit of table GOST 3900-85"));
     });
     get<QAction>("N106")->trigger();
@@ -349,22 +354,43 @@ TEST_F(EditorTest, ColourAndFontDialogs)
     EXPECT_EQ(fontStarts[2].color, QColor(Qt::darkBlue));
 }
 
+// A file that is not UTF-8 is read in the Windows Cyrillic code page and
+// saved back in it; a character typed that the code page lacks makes it
+// UTF-8 rather than being lost. The text is in a fixed-width font.
+TEST_F(EditorTest, Cp1251ComesBackAsItCameInAFixedWidthFont)
+{
+    // the columns line up: every character as wide as any other
+    const QFontMetrics metrics(m_editor.textArea()->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("1111,1")), metrics.horizontalAdvance(QStringLiteral("8888*8")));
+    const QByteArray cp1251 = "\xCF\xEB\xEE\xF2\xED\xEE\xF1\xF2\xFC;20\r\n";  // Плотность;20
+    writeBytes(path("old.txt"), cp1251);
+    openThrough(path("old.txt"));
+    EXPECT_EQ(text(), QStringLiteral("Плотность;20\n"));
+    saveAs(path("same.txt"));
+    EXPECT_EQ(readBytes(path("same.txt")), cp1251);
+    m_editor.textArea()->moveCursor(QTextCursor::End);
+    m_editor.textArea()->insertPlainText(QStringLiteral("✓"));
+    saveAs(path("wider.txt"));
+    EXPECT_EQ(readBytes(path("wider.txt")), QStringLiteral("Плотность;20\r\n✓").toUtf8());
+    EXPECT_TRUE(m_boxes.requests.empty());
+}
+
 TEST_F(EditorTest, HelpNamesTheEditorPage)
 {
-    QStringList opened;
-    shell::setHelpOpener([&](const QUrl& url) {
-        opened << url.toLocalFile();
-        return true;
-    });
+    gui::HelpWindow help;
+    m_editor.setHelpWindow(&help);
     writeBytes(path("Help/eng/edit_table.html"), "<p>");
     QDir().mkpath(path("Help"));
     text::catalogue().fill(text::UiLanguage::English);
     click("ToolButton5");
     text::catalogue().fill(text::UiLanguage::Russian);
+    const QUrl shown = help.currentPage();
+    help.hide();
     trigger("N5");
-    shell::setHelpOpener({});
+    m_editor.setHelpWindow(nullptr);
 
-    EXPECT_EQ(opened, QStringList{path("Help/eng/edit_table.html")});
+    EXPECT_EQ(shown.toLocalFile(), path("Help/eng/edit_table.html"));
+    EXPECT_FALSE(help.isVisible());
     EXPECT_EQ(m_boxes.texts(),
               QStringList{QStringLiteral("Файл edit_table не найден. Проверьте его наличие в папке программы.")});
 }

@@ -1,28 +1,42 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest/QTest>
 
 #include "shell/help.h"
 #include "support/main_window_fixture.h"
+#include "support/page_fixture.h"
+#include "ui/help/find_bar.h"
+#include "ui/help/help_window.h"
 
 namespace {
 
-// Records what would be handed to the desktop instead of opening it.
-class OpenerRecorder {
+// Records what would be handed to the desktop's browser instead of opening it.
+class BrowserRecorder {
 public:
-    OpenerRecorder()
+    BrowserRecorder()
     {
-        shell::setHelpOpener([this](const QUrl& url) {
+        shell::setBrowserOpener([this](const QUrl& url) {
             opened << url.toLocalFile();
             return true;
         });
     }
-    ~OpenerRecorder() { shell::setHelpOpener({}); }
+    ~BrowserRecorder() { shell::setBrowserOpener({}); }
     QStringList opened;
 };
+
+// The page the help window shows, or nothing while it is hidden.
+QString shownPage(const gui::TForm1& form)
+{
+    const gui::HelpWindow* help = form.helpWindow();
+    return help->isVisible() ? help->currentPage().toLocalFile() : QString();
+}
 
 void touch(const QString& path)
 {
@@ -50,12 +64,11 @@ protected:
 
 }  // namespace
 
-// N7 opens the index of the language in force, reports a missing page by its
+// N7 opens the index of the language in force in the help window, reports a missing page by its
 // bare name and says nothing when the language's folder is missing.
 TEST_P(HelpMenu, OpensTheIndexOfTheLanguage)
 {
     const HelpCase& c = GetParam();
-    OpenerRecorder opener;
     touch(folder() + QStringLiteral("Help/density20.html"));
     if (c.existing)
         touch(folder() + QString::fromLatin1(c.existing));
@@ -63,7 +76,7 @@ TEST_P(HelpMenu, OpensTheIndexOfTheLanguage)
 
     get<QAction>("N7")->trigger();
 
-    EXPECT_EQ(opener.opened, c.opened ? QStringList{folder() + QString::fromLatin1(c.opened)} : QStringList{});
+    EXPECT_EQ(shownPage(form()), c.opened ? folder() + QString::fromLatin1(c.opened) : QString());
     EXPECT_EQ(m_boxes.texts(), c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{});
 }
 
@@ -94,6 +107,10 @@ TEST_P(AboutBox, DisablesTheMainWindowWhileShown)
         EXPECT_FALSE(form().isEnabled());
         EXPECT_EQ(m_about.focusWidget(), m_about.okButton());
         EXPECT_TRUE(m_about.okButton()->isDefault());
+        // the main window's close box is input too: it leaves both windows up
+        // and writes nothing
+        EXPECT_FALSE(form().close());
+        EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("settings.ini")));
 
         if (way == "OK")
             m_about.okButton()->click();
@@ -107,3 +124,101 @@ TEST_P(AboutBox, DisablesTheMainWindowWhileShown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Closing, AboutBox, ::testing::Values("OK", "CloseBox", "Escape"));
+
+namespace {
+
+QString shippedHelp(const char* path)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/") + QString::fromLatin1(path);
+}
+
+struct F1Case {
+    const char* tab;
+    const char* page;  // under Help/
+};
+
+class F1OnEachTab : public PageTest, public ::testing::WithParamInterface<std::tuple<F1Case, bool>> {
+protected:
+    void TearDown() override
+    {
+        PageTest::TearDown();
+        text::catalogue().fill(text::UiLanguage::Russian);
+    }
+};
+
+}  // namespace
+
+// F1 opens the help page of the tab in front, in the interface's language, in
+// the program's own help window.
+TEST_P(F1OnEachTab, OpensThePageOfTheTab)
+{
+    const auto& [c, english] = GetParam();
+    showForm();
+    if (english)
+        get<QAction>("N107")->trigger();
+    // the pages that ship beside the tests
+    form().setProgramFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    showPage(c.tab);
+    QApplication::setActiveWindow(&form());
+    QTest::keyClick(&form(), Qt::Key_F1);
+    EXPECT_EQ(shownPage(form()), shippedHelp(english ? "eng/" : "") + QString::fromLatin1(c.page));
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, F1OnEachTab,
+    ::testing::Combine(::testing::Values(F1Case{"TabSheet1", "density20.html"}, F1Case{"TabSheet3", "calcul20.html"},
+                                         F1Case{"TabSheet6", "api.html"}, F1Case{"TabSheet7", "api.html"},
+                                         F1Case{"TabSheet8", "api.html"}, F1Case{"TabSheet4", "density15.html"},
+                                         F1Case{"TabSheet5", "calcul15.html"}),
+                       ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).tab) + (std::get<1>(info.param) ? "_English" : "_Russian");
+    });
+
+// The help window: links between pages, back and forward, the contents page,
+// finding in the page, the page handed to the browser on request, the page
+// following a language switch; in the editor F1 opens the editor's page.
+TEST_F(MainWindowTest, HelpWindowGoesWhereTheUserGoes)
+{
+    showForm();
+    form().setProgramFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    get<QAbstractButton>("SpeedButton5")->click();
+    gui::HelpWindow* help = form().helpWindow();
+    QTextBrowser* browser = help->browser();
+    ASSERT_EQ(shownPage(form()), shippedHelp("density20.html"));
+    EXPECT_EQ(help->windowTitle(), browser->documentTitle());
+
+    // a link of the page, as a click hands it over
+    browser->setSource(browser->source().resolved(QUrl(QStringLiteral("calcul20.html"))));
+    EXPECT_EQ(shownPage(form()), shippedHelp("calcul20.html"));
+    help->back();
+    EXPECT_EQ(shownPage(form()), shippedHelp("density20.html"));
+    help->forward();
+    EXPECT_EQ(shownPage(form()), shippedHelp("calcul20.html"));
+    help->goHome();
+    EXPECT_EQ(shownPage(form()), shippedHelp("gost_index.html"));
+
+    help->find();
+    ASSERT_TRUE(help->findBar()->isVisible());
+    QTest::keyClicks(help->findBar()->words(), QStringLiteral("50.2.076"));
+    EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("50.2.076"));
+    QTest::keyClick(help->findBar()->words(), Qt::Key_Escape);
+    EXPECT_FALSE(help->findBar()->isVisible());
+    EXPECT_TRUE(help->isVisible());
+
+    BrowserRecorder browserOpened;
+    help->openInBrowser();
+    EXPECT_EQ(browserOpened.opened, QStringList{shippedHelp("gost_index.html")});
+
+    get<QAction>("N107")->trigger();
+    EXPECT_EQ(shownPage(form()), shippedHelp("eng/gost_index.html"));
+    get<QAction>("N106")->trigger();
+
+    m_editor.setProgramFolder(form().programFolder());
+    m_editor.show();
+    QApplication::setActiveWindow(&m_editor);
+    QTest::keyClick(&m_editor, Qt::Key_F1);
+    EXPECT_EQ(shownPage(form()), shippedHelp("edit_table.html"));
+    m_editor.hide();
+}

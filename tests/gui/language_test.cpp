@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTabWidget>
 
 #include "support/main_window_fixture.h"
+#include "ui/help/help_window.h"
 #include "ui/main/caption_table.h"
 #include "ui/main/language.h"
 
@@ -58,7 +60,8 @@ TEST_F(Language, EveryComponentOfTheCaptionTableExistsInItsWindow)
     EXPECT_EQ(form().objectName(), QStringLiteral("TForm1"));
     EXPECT_EQ(m_editor.objectName(), QStringLiteral("TForm2"));
     EXPECT_EQ(m_about.objectName(), QStringLiteral("TO_progr_form"));
-    const QStringList missing = gui::applyLanguage({&form(), &m_editor, &m_about}, text::UiLanguage::English);
+    const QStringList missing =
+        gui::applyLanguage({&form(), &m_editor, &m_about, form().helpWindow()}, text::UiLanguage::English);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
 }
 
@@ -68,7 +71,7 @@ TEST_F(Language, EnglishAndBackGivesExactlyTheRussianTexts)
     const QStringList russian = allTexts();
     showForm();
     choose("N107");
-    EXPECT_EQ(form().menuBar()->actions().first()->text(), QStringLiteral("File"));
+    EXPECT_EQ(form().menuBar()->actions().first()->text(), QStringLiteral("&File"));
     EXPECT_EQ(caption("Label6"), QStringLiteral("Actual density (kg/m3)"));
     EXPECT_EQ(get<QTabWidget>("PageControl2")->tabText(2), QStringLiteral("Attention!"));
     EXPECT_TRUE(get<QPlainTextEdit>("Memo2")->toPlainText().startsWith(QStringLiteral("Please note.")));
@@ -154,6 +157,27 @@ TEST_F(Language, StoredEnglishStartsInEnglishAndIsKept)
     form().close();
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("\nlanguage_tag=2\n"));
+}
+
+// Qt's own texts follow the language: the standard buttons of every box and
+// dialog, the edit fields' context menu.
+TEST_F(Language, QtStandardButtonsSpeakTheLanguage)
+{
+    const auto texts = [] {
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                             QDialogButtonBox::No | QDialogButtonBox::Save);
+        QStringList out;
+        for (QAbstractButton* b : box.buttons())
+            out << b->text().remove(QLatin1Char('&'));
+        out.sort();
+        return out;
+    };
+    showForm();
+    EXPECT_EQ(texts(), (QStringList{"OK", "Да", "Нет", "Отмена", "Сохранить"}));
+    choose("N107");
+    EXPECT_EQ(texts(), (QStringList{"Cancel", "No", "OK", "Save", "Yes"}));
+    choose("N106");
+    EXPECT_EQ(texts(), (QStringList{"OK", "Да", "Нет", "Отмена", "Сохранить"}));
 }
 
 }  // namespace

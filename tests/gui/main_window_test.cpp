@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, DisabledFieldInButtonFaceEnabledFieldInWindowColour)
 }
 
 struct MenuEntry {
-    const char* name;  // a submenu is a QMenu, an item a QAction
+    const char* name;     // a submenu is a QMenu, an item a QAction
     const char* caption;  // "-" for a separator
     Names children;
 };
@@ -192,7 +192,7 @@ const MenuEntry kMainMenu[] = {
     {"N81", "Сбросить все объемы", {"N85", "N86", "N87"}},
     {"N82", "Сбросить все давления", {"N88", "N89", "N90", "N91"}},
     {"N105", "Язык", {"N106", "N107"}},
-    {"N3", "Помощь", {"N7", "N6", "N8"}},
+    {"N3", "Помощь", {"N7", "actionPageHelp", "N6", "N8"}},
 };
 
 const std::pair<const char*, const char*> kMenuItems[] = {
@@ -212,9 +212,16 @@ const std::pair<const char*, const char*> kMenuItems[] = {
     {"N106", "Русский"},
     {"N107", "Английский"},
     {"N7", "Справка"},
+    {"actionPageHelp", "Справка по этой странице"},
     {"N6", "-"},
     {"N8", "О программе..."},
 };
+
+// A caption as shown: the mnemonic marks gone.
+QString shown(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
 
 // The names of a menu's entries in order: submenus by their menu's name.
 QStringList entryNames(const QMenu* menu)
@@ -236,7 +243,7 @@ TEST_F(MainWindowTest, MainMenuTreeInOrder)
     for (const MenuEntry& entry : kMainMenu) {
         auto* menu = get<QMenu>(entry.name);
         ASSERT_TRUE(menu) << entry.name;
-        EXPECT_EQ(menu->title(), QString::fromUtf8(entry.caption)) << entry.name;
+        EXPECT_EQ(shown(menu->title()), QString::fromUtf8(entry.caption)) << entry.name;
         QStringList expected;
         for (const char* child : entry.children)
             expected << QString::fromLatin1(child);
@@ -249,8 +256,13 @@ TEST_F(MainWindowTest, MainMenuTreeInOrder)
             EXPECT_TRUE(action->isSeparator()) << name;
             continue;
         }
-        EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << name;
-        EXPECT_TRUE(action->shortcut().isEmpty()) << name;
+        EXPECT_EQ(shown(action->text()), QString::fromUtf8(caption)) << name;
+        // the standard keys: Ctrl+Q quits, F1 is the help of the tab in front
+        const std::string item = name;
+        EXPECT_EQ(action->shortcut(), item == "N4"               ? QKeySequence(QKeySequence::Quit)
+                                      : item == "actionPageHelp" ? QKeySequence(Qt::Key_F1)
+                                                                 : QKeySequence())
+            << name;
         EXPECT_EQ(action->isChecked(), std::string(name) == "N106") << name;
         EXPECT_EQ(action->icon().isNull(), std::string(name) != "N7") << name;
     }
@@ -288,7 +300,7 @@ TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
     EXPECT_TRUE(actions[units]->isSeparator());
     QAction* recalc = actions[units + 1];
     EXPECT_EQ(recalc, panel->recalcItem());
-    EXPECT_EQ(recalc->text(), QStringLiteral("Пересчитать при смене единиц"));
+    EXPECT_EQ(shown(recalc->text()), QStringLiteral("Пересчитать при смене единиц"));
     EXPECT_TRUE(recalc->isCheckable() && recalc->isChecked());
     EXPECT_EQ(recalc->actionGroup(), nullptr);
 

@@ -13,6 +13,7 @@
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "ui/help/help_window.h"
 
 namespace {
 
@@ -134,14 +135,16 @@ TEST_F(SettingsFile, FirstCloseWritesEveryDefaultInOrder)
     showForm();
     form().close();
     const QByteArray file = readIni();
-    EXPECT_EQ(file.count('='), 129);
+    EXPECT_EQ(file.count('='), 133);
     EXPECT_TRUE(file.startsWith("[Gost]\nTop=5\nLeft=5\ned1=900\ned2=20\ned4=900\n"));
     for (const char* run :
          {"ed41=10\ned42=20\nlanguage_tag=1\nChek_1=1\nChek_2=0\n", "Chek_12=1\nrd1=0\nrd2=1\nrd3=0\n",
           "rd18=0\nN14=1\nN15=0\nN12=1\nN9=1\n", "N37=1\nN38=0\nN40=1\nN41=1\nN42=0\nN43=0\nN45=1\nN46=1\n",
           "N68=1\nN69=1\nN70=0\nN71=0\nN73=1\nN74=1\n"})
         EXPECT_TRUE(file.contains(run)) << run;
-    EXPECT_TRUE(file.endsWith("N101=1\nN102=0\nN103=1\n[Form2]\nTop=10\nLeft=10\nHeight=300\nWidth=500\n"));
+    EXPECT_TRUE(
+        file.endsWith("N101=1\nN102=0\nN103=1\n[Form2]\nTop=10\nLeft=10\nHeight=300\nWidth=500\n"
+                      "[Help]\nTop=40\nLeft=60\nHeight=600\nWidth=800\n"));
 }
 
 TEST_F(SettingsFile, HandEditedFileIsReadKeyByKey)
@@ -213,6 +216,8 @@ TEST_F(SettingsFile, EveryKeySurvivesACloseAndANewStart)
     form().move(40, 30);
     m_editor.move(20, 25);
     m_editor.resize(520, 320);
+    form().helpWindow()->move(70, 50);
+    form().helpWindow()->resize(640, 480);
     form().close();
     const QByteArray first = readIni();
 
@@ -229,6 +234,25 @@ TEST_F(SettingsFile, EveryKeySurvivesACloseAndANewStart)
     form().close();
     EXPECT_EQ(readIni(), first);
 }
+
+// Places no screen shows, however far off, give the default places, with no
+// overflow in working that out.
+class FarPlace : public SettingsFile, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FarPlace, GivesTheDefaultPlace)
+{
+    const QByteArray place = GetParam();
+    writeIni("[Gost]\n" + place + "[Form2]\n" + place + "Height=2147483647\nWidth=-2147483648\n");
+    showForm();
+    EXPECT_EQ(form().pos(), QPoint(5, 5));
+    EXPECT_EQ(m_editor.pos(), QPoint(10, 10));
+    EXPECT_EQ(m_editor.width(), 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Extremes, FarPlace,
+                         ::testing::Values("Top=2147483647\nLeft=2147483647\n", "Top=-2147483648\nLeft=-2147483648\n",
+                                           "Top=2147483647\nLeft=-2147483648\n", "Top=0x7fffffff\nLeft=5\n",
+                                           "Top=5\nLeft=-2147483648\n"));
 
 TEST_F(SettingsFile, FailedWriteLeavesTheOldFileAndSaysWhy)
 {

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "support/main_window_fixture.h"
+#include "support/page_walk.h"
 
 namespace {
 
@@ -17,8 +18,6 @@ namespace {
 QStringList layoutFaults(gui::TForm1& form)
 {
     QStringList faults;
-    auto* pages = form.component<QTabWidget>(QStringLiteral("PageControl1"));
-    auto* subPages = form.component<QTabWidget>(QStringLiteral("PageControl2"));
     const auto check = [&](QWidget* page) {
         QApplication::processEvents();
         for (QWidget* w : page->findChildren<QWidget*>()) {
@@ -52,17 +51,7 @@ QStringList layoutFaults(gui::TForm1& form)
                         faults << kids[i]->objectName() + QStringLiteral(" overlaps ") + kids[j]->objectName();
         }
     };
-    for (int i = 0; i < pages->count(); ++i) {
-        pages->setCurrentIndex(i);
-        if (pages->widget(i) == subPages->parentWidget()) {
-            for (int j = 0; j < subPages->count(); ++j) {
-                subPages->setCurrentIndex(j);
-                check(subPages->widget(j));
-            }
-        } else {
-            check(pages->widget(i));
-        }
-    }
+    forEachPage(form, check);
     return faults;
 }
 

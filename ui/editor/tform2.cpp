@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -22,6 +25,10 @@
 #include "shell/help.h"
 #include "shell/message_box.h"
 #include "text/catalogue.h"
+#include "text/cp1251.h"
+#include "ui/help/find_bar.h"
+#include "ui/help/help_window.h"
+#include "ui/main/keyboard.h"
 
 namespace gui {
 
@@ -49,6 +56,23 @@ QByteArray lineBreakOf(const QByteArray& bytes)
             return i + 1 < bytes.size() && bytes[i + 1] == '\n' ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\r");
     }
     return QByteArrayLiteral("\n");
+}
+
+// The font asked for where the system has it; the historical default of the
+// table, which Linux does not have, becomes the system's fixed-width font so
+// that the table's columns line up.
+QFont editorFont(const QFont& wanted)
+{
+    if (QFontInfo(wanted).family().compare(wanted.family(), Qt::CaseInsensitive) == 0)
+        return wanted;
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // a desktop without a theme names no fixed font: the usual alias
+    const QFontMetrics metrics(fixed);
+    if (metrics.horizontalAdvance(QLatin1Char('1')) != metrics.horizontalAdvance(QLatin1Char('W'))) {
+        fixed = QFont(QStringLiteral("monospace"), wanted.pointSize());
+        fixed.setStyleHint(QFont::TypeWriter);
+    }
+    return fixed;
 }
 
 }  // namespace
@@ -86,19 +110,19 @@ void TForm2::buildWindow()
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setTabChangesFocus(false);
-    QFont textFont(QStringLiteral("MS Sans Serif"), 9);
-    textFont.setStyleHint(QFont::SansSerif);
-    m_text->setFont(textFont);
+    m_text->setFont(editorFont(QFont(QStringLiteral("MS Sans Serif"), 9)));
 
     struct Operation {
         const char* menuItem;
         const char* toolButton;  // nullptr: menu only
         std::optional<EditorIcon> icon;
         void (TForm2::*run)();
+        QList<QKeySequence> keys;
     };
     const auto add = [&](QMenu* to, const Operation& op) {
         auto* item = to->addAction(QString());
         item->setObjectName(QString::fromLatin1(op.menuItem));
+        item->setShortcuts(op.keys);
         connect(item, &QAction::triggered, this, op.run);
         QToolButton* button = nullptr;
         if (op.toolButton) {
@@ -120,21 +144,27 @@ void TForm2::buildWindow()
 
     toolBar->addSeparator();
     QMenu* file = submenu("N1");
-    add(file, {"N6", "ToolButton3", EditorIcon::Open, &TForm2::openFile});
-    add(file, {"N7", "ToolButton4", EditorIcon::Save, &TForm2::saveFile});
+    const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); };
+    add(file, {"N6", "ToolButton3", EditorIcon::Open, &TForm2::openFile, keys(QKeySequence::Open)});
+    // every save asks for the name: it is "save as" too
+    add(file, {"N7", "ToolButton4", EditorIcon::Save, &TForm2::saveFile,
+               keys(QKeySequence::Save) + keys(QKeySequence::SaveAs)});
     file->addSeparator()->setObjectName(QStringLiteral("N13"));
-    add(file, {"N17", nullptr, std::nullopt, &TForm2::exitEditor});
+    add(file, {"N17", nullptr, std::nullopt, &TForm2::exitEditor, {QKeySequence(Qt::CTRL | Qt::Key_W)}});
     toolBar->addSeparator();
     QMenu* edit = submenu("N2");
-    add(edit, {"N9", "ToolButton7", EditorIcon::Copy, &TForm2::copy});
-    add(edit, {"N10", "ToolButton8", EditorIcon::Cut, &TForm2::cut});
-    add(edit, {"N11", "ToolButton9", EditorIcon::Paste, &TForm2::paste});
+    add(edit, {"N9", "ToolButton7", EditorIcon::Copy, &TForm2::copy, keys(QKeySequence::Copy)});
+    add(edit, {"N10", "ToolButton8", EditorIcon::Cut, &TForm2::cut, keys(QKeySequence::Cut)});
+    add(edit, {"N11", "ToolButton9", EditorIcon::Paste, &TForm2::paste, keys(QKeySequence::Paste)});
+    add(edit, {"actionFind", nullptr, std::nullopt, &TForm2::find, keys(QKeySequence::Find)});
     toolBar->addSeparator();
     QMenu* settings = submenu("N3");
-    add(settings, {"N18", nullptr, std::nullopt, &TForm2::chooseColor});
-    add(settings, {"N19", nullptr, std::nullopt, &TForm2::chooseFont});
+    add(settings, {"N18", nullptr, std::nullopt, &TForm2::chooseColor, {}});
+    add(settings, {"N19", nullptr, std::nullopt, &TForm2::chooseFont, {}});
     QMenu* help = submenu("N4");
-    add(help, {"N5", "ToolButton5", EditorIcon::Help, &TForm2::showHelp});
+    add(help, {"N5", "ToolButton5", EditorIcon::Help, &TForm2::showHelp, keys(QKeySequence::HelpContents)});
+    m_find = findBarFor(m_text, this);
+    openMenuBarOnF10(this, menu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -142,7 +172,13 @@ void TForm2::buildWindow()
     layout->setMenuBar(menu);
     layout->addWidget(toolBar);
     layout->addWidget(m_text, 1);
+    layout->addWidget(m_find);
     layout->addWidget(statusBar);
+}
+
+void TForm2::setHelpWindow(HelpWindow* help)
+{
+    m_help = help;
 }
 
 void TForm2::setDialogs(EditorDialogs dialogs)
@@ -184,13 +220,13 @@ bool TForm2::loadFile(const QString& path)
         reportFailure(text::WindowKey::MsgEditorReadFailed, path, file.errorString());
         return false;
     }
-    // UTF-8 when the bytes are valid UTF-8, otherwise one character per byte,
-    // so that any 8-bit file comes back unchanged when saved
+    // UTF-8 when the bytes are valid UTF-8, otherwise the Windows Cyrillic
+    // code page (as the settings file), in which it is saved back
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     m_utf8 = !utf8.hasError();
     if (!m_utf8)
-        text = QString::fromLatin1(bytes);
+        text = QString::fromStdString(text::cp1251ToUtf8(std::string_view(bytes.constData(), bytes.size())));
     m_lineBreak = lineBreakOf(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -200,10 +236,11 @@ bool TForm2::loadFile(const QString& path)
 
 QByteArray TForm2::encodedText() const
 {
-    const QString text = m_text->toPlainText();
-    const bool latin1Fits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
-    // a character typed beyond 8 bits turns the file into UTF-8 rather than being lost
-    QByteArray bytes = m_utf8 || !latin1Fits ? text.toUtf8() : text.toLatin1();
+    QByteArray bytes = m_text->toPlainText().toUtf8();
+    // a character typed that cp1251 has no byte for turns the file into UTF-8 rather than being lost
+    if (!m_utf8)
+        if (const std::optional<std::string> cp1251 = text::utf8ToCp1251(bytes.toStdString()))
+            bytes = QByteArray::fromStdString(*cp1251);
     if (m_lineBreak != "\n")
         bytes.replace('\n', m_lineBreak);
     return bytes;
@@ -367,9 +404,18 @@ void TForm2::exitEditor()
     close();
 }
 
+void TForm2::find()
+{
+    m_find->open();
+}
+
 void TForm2::showHelp()
 {
-    shell::openHelpPage(this, m_programFolder, QStringLiteral("edit_table.html"), QStringLiteral("edit_table"));
+    const std::optional<QUrl> page =
+        shell::findHelpPage(this, m_programFolder, QStringLiteral("edit_table.html"), QStringLiteral("edit_table"));
+    if (page && m_help)
+        m_help->showPage(
+            *page, QUrl::fromLocalFile(shell::helpPagePath(m_programFolder, QStringLiteral("gost_index.html"))), this);
 }
 
 }  // namespace gui

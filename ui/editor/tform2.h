@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 #include <vector>
@@ -16,6 +17,9 @@ class QToolButton;
 
 namespace gui {
 
+class FindBar;
+class HelpWindow;
+
 // The table editor window: the reduction table file as plain text, with
 // open, save, the clipboard, colour and font of the text area, and help.
 // Shown modally; closing only hides it.
@@ -29,6 +33,8 @@ public:
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     // Dialogs the operations ask; members left empty are the desktop's.
     void setDialogs(EditorDialogs dialogs);
+    // Where the editor's help page is shown.
+    void setHelpWindow(HelpWindow* help);
 
     // The file last opened or saved (a bare name between a save's start and
     // its dialog); empty until the first open or save.
@@ -44,6 +50,8 @@ public:
     void paste();
     void chooseColor();
     void chooseFont();
+    // The find row under the text, with the focus in it.
+    void find();
     void showHelp();
     // Hides the window without asking about changes.
     void exitEditor();
@@ -72,6 +80,8 @@ private:
 
     QPlainTextEdit* m_text = nullptr;
     QLabel* m_status = nullptr;
+    FindBar* m_find = nullptr;
+    QPointer<HelpWindow> m_help;
     // menu items and tool buttons whose icons come at the first opening
     struct PendingIcon {
         QAction* item;

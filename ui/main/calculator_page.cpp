@@ -72,10 +72,25 @@ CalculatorPage::CalculatorPage(const char* objectName, const BlockRunner& runner
     setObjectName(QString::fromLatin1(objectName));
 }
 
+void CalculatorPage::runOnEnter(const CalculatorBlock& block, const Chain* chain)
+{
+    const auto press = [&block, chain] {
+        if (block.calculate->isEnabled())
+            block.calculate->click();
+        else if (chain && chain->button->isEnabled())
+            chain->button->click();
+    };
+    for (QLineEdit* field : {block.quantity, block.density, block.temperature, block.pressure, block.density20,
+                             block.density15, block.api, block.actualDensity, block.mass, block.volume})
+        if (field)
+            connect(field, &QLineEdit::returnPressed, this, press);
+}
+
 QToolButton* CalculatorPage::helpButton(QWidget* parent, const char* name, const char* pageFile)
 {
     QToolButton* button = build::helpButton(parent, name);
     const QString page = QString::fromLatin1(pageFile);
+    m_helpPage = page;
     connect(button, &QToolButton::clicked, this, [this, page] { emit helpRequested(page); });
     return button;
 }

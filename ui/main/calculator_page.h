@@ -66,6 +66,8 @@ class CalculatorPage : public QWidget {
     Q_OBJECT
 public:
     CalculatorPage(const char* objectName, const BlockRunner& runner);
+    // The page file of this page's help ("density15.html").
+    const QString& helpPage() const { return m_helpPage; }
 
 signals:
     // The help button was clicked: the page file of the help ("density15.html").
@@ -73,11 +75,15 @@ signals:
 
 protected:
     void run(const CalculatorBlock& block) const { m_runner.run(block); }
+    // Enter (and keypad Enter) in any field of the block presses its calculate
+    // button; while the chain is unlocked (the button locked), the chain's.
+    void runOnEnter(const CalculatorBlock& block, const Chain* chain = nullptr);
     // A help button named `name` under the content, opening pageFile.
     QToolButton* helpButton(QWidget* parent, const char* name, const char* pageFile);
 
 private:
     const BlockRunner& m_runner;
+    QString m_helpPage;
 };
 
 }  // namespace gui

@@ -28,7 +28,8 @@ QToolButton* flatButton(QWidget* parent, const char* name, const QIcon& icon, QS
 {
     auto* b = named(new QToolButton(parent), name);
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    // reached with Tab and pressed with Space; a click leaves the focus where it was
+    b->setFocusPolicy(Qt::TabFocus);
     b->setIcon(icon);
     b->setIconSize(size - QSize(6, 6));
     b->setFixedSize(size);
@@ -115,13 +116,28 @@ UnitIndicator* indicator(QWidget* parent, const char* panel)
 QHBoxLayout* row(std::initializer_list<QWidget*> items)
 {
     auto* layout = new QHBoxLayout;
+    QWidget* previous = nullptr;
     for (QWidget* w : items) {
         if (w)
             layout->addWidget(w);
         else
             layout->addStretch();
+        if (auto* field = qobject_cast<QLineEdit*>(w))
+            labelField(previous, field);
+        previous = w;
     }
     return layout;
+}
+
+void labelField(QWidget* label, QLineEdit* field)
+{
+    if (!label || qobject_cast<UnitIndicator*>(label))
+        return;
+    if (!qobject_cast<QLabel*>(label) && !qobject_cast<QAbstractButton*>(label))
+        return;
+    field->setProperty(kLabelledBy, QVariant::fromValue(static_cast<QObject*>(label)));
+    if (auto* text = qobject_cast<QLabel*>(label))
+        text->setBuddy(field);
 }
 
 QGroupBox* groupRow(QWidget* parent, const char* name, std::initializer_list<QWidget*> items)

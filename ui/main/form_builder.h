@@ -44,8 +44,14 @@ QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio, std::
 // The unit indicator of the table entry named by its panel.
 UnitIndicator* indicator(QWidget* parent, const char* panel);
 
-// A row of widgets left to right; nullptr stands for a stretch.
+// A row of widgets left to right; nullptr stands for a stretch. A label or a
+// check box right before an edit field names the field (labelField).
 QHBoxLayout* row(std::initializer_list<QWidget*> items);
+// The label (or check box) that names the field: a label becomes its buddy,
+// and the language step gives the field the label's text as its accessible
+// name (the property kLabelledBy holds the label).
+void labelField(QWidget* label, QLineEdit* field);
+inline constexpr const char* kLabelledBy = "vantorelLabelledBy";
 // A group box holding one row of widgets.
 QGroupBox* groupRow(QWidget* parent, const char* name, std::initializer_list<QWidget*> items);
 // A column layout installed on the widget.

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -11,9 +12,11 @@
 #include <QWidget>
 
 #include "caption_table.h"
+#include "form_builder.h"
 #include "settings/indicator_table.h"
 #include "settings/object_index.h"
 #include "shell/message_box.h"
+#include "shell/qt_translations.h"
 
 namespace gui {
 
@@ -67,13 +70,25 @@ QWidget* windowOf(const LanguageWindows& windows, CaptionWindow window)
         return windows.editor;
     case CaptionWindow::About:
         return windows.about;
+    case CaptionWindow::Help:
+        return windows.help;
     }
     return nullptr;
 }
 
 const char* windowName(CaptionWindow window)
 {
-    return window == CaptionWindow::Main ? "TForm1" : window == CaptionWindow::Editor ? "TForm2" : "TO_progr_form";
+    switch (window) {
+    case CaptionWindow::Main:
+        return "TForm1";
+    case CaptionWindow::Editor:
+        return "TForm2";
+    case CaptionWindow::About:
+        return "TO_progr_form";
+    case CaptionWindow::Help:
+        return "HelpWindow";
+    }
+    return "";
 }
 
 bool isChecked(settings::ObjectIndex& objects, QWidget* window, const char* name)
@@ -132,6 +147,11 @@ QStringList applyLanguage(const LanguageWindows& windows, text::UiLanguage langu
             setHint(button, shell::catalogueEntry(isChecked(objects, main, chain[1])
                                                       ? text::WindowKey::HintClickToCalculate
                                                       : text::WindowKey::HintUnlockWithCheckbox));
+    // fields are named by their labels, for screen readers
+    if (main)
+        for (QLineEdit* field : main->findChildren<QLineEdit*>())
+            if (const QObject* label = field->property(build::kLabelledBy).value<QObject*>())
+                field->setAccessibleName(label->property("text").toString().remove(QLatin1Char('&')));
     for (const settings::IndicatorEntry& indicator : settings::indicatorTable()) {
         const bool volume = indicator.kind == density::UnitKind::Volume;
         if (!volume && indicator.kind != density::UnitKind::Pressure)
@@ -168,6 +188,7 @@ void LanguageSwitch::start(int storedTag)
 QStringList LanguageSwitch::apply(text::UiLanguage language)
 {
     m_russianMarked = language == text::UiLanguage::Russian;
+    shell::useQtTranslations(m_russianMarked);
     return applyLanguage(m_windows, language);
 }
 

@@ -9,11 +9,12 @@ class QWidget;
 
 namespace gui {
 
-// The three windows whose texts follow the language; any may be absent.
+// The windows whose texts follow the language; any may be absent.
 struct LanguageWindows {
     QWidget* main = nullptr;
     QWidget* editor = nullptr;
     QWidget* about = nullptr;
+    QWidget* help = nullptr;
 };
 
 // Every text of the three windows in the language, found by object name:
@@ -32,6 +33,7 @@ class LanguageSwitch : public QObject {
 public:
     explicit LanguageSwitch(QWidget* main);
     void setWindows(QWidget* editor, QWidget* about);
+    void setHelpWindow(QWidget* help) { m_windows.help = help; }
 
     // At show: the stored tag, English for 2 and Russian for any other value.
     void start(int storedTag);

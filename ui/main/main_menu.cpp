@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -47,7 +48,7 @@ void buildMainMenu(QMenuBar* bar)
     QMenu* file = submenu(bar, "N1");
     item(file, "N5");
     separator(file, "N2");
-    item(file, "N4");
+    item(file, "N4")->setShortcut(QKeySequence::Quit);
     bar->addMenu(file);
 
     QMenu* settings = submenu(bar, "N79");
@@ -69,6 +70,8 @@ void buildMainMenu(QMenuBar* bar)
 
     QMenu* help = submenu(bar, "N3");
     item(help, "N7")->setIcon(QIcon(QStringLiteral(":/icons/help.xpm")));
+    // the help page of the tab in front
+    item(help, "actionPageHelp")->setShortcut(QKeySequence::HelpContents);
     separator(help, "N6");
     item(help, "N8");
     bar->addMenu(help);

@@ -132,13 +132,17 @@ QWidget* ApiPage::subPage(const char* name, const char* help, CalculatorBlock& t
     const FrameNames* names = &kFrames[r50 ? 2 : 0];
     layout->addWidget(frame(page, names[0], to, r50 ? to.density15 : to.density20, to.api));
     layout->addWidget(frame(page, names[1], from, r50 ? from.density15 : from.density20, from.actualDensity));
-    layout->addLayout(helpRow(helpButton(page, help, "api.html")));
+    QToolButton* helpOfPage = helpButton(page, help, "api.html");
+    layout->addLayout(helpRow(helpOfPage));
     layout->addStretch();
     QLineEdit* toStandard = r50 ? to.density15 : to.density20;
     QLineEdit* fromStandard = r50 ? from.density15 : from.density20;
     // the glass option and the group are missing on the GOST 3900-85 sub-page
-    tabOrder({to.density, to.temperature, to.glass, to.group[0], to.calculate, toStandard, to.api, from.density,
-              from.temperature, from.glass, from.group[0], from.calculate, fromStandard, from.actualDensity});
+    tabOrder({to.density, to.temperature, to.temperatureUnit, to.glass, to.group[0], to.calculate, toStandard, to.api,
+              from.density, from.temperature, from.temperatureUnit, from.glass, from.group[0], from.calculate,
+              fromStandard, from.actualDensity, helpOfPage});
+    runOnEnter(to);
+    runOnEnter(from);
     return page;
 }
 

@@ -91,14 +91,19 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
                                            v);
     layout->addWidget(toVolume);
 
-    layout->addLayout(helpRow(helpButton(this, "SpeedButton7", "calcul15.html")));
+    QToolButton* help = helpButton(this, "SpeedButton7", "calcul15.html");
+    layout->addLayout(helpRow(help));
     layout->addStretch();
 
     m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
                       v.density,   massLabel,   givenMassLabel, givenDensityLabel};
-    tabOrder({m.quantity, m.density, m.temperature, m.pressureOn, m.pressure, m.group[0], m.calculate, m.mass,
-              m_chain.box, v.quantity, v.density, v.temperature, v.pressureOn, v.pressure, v.group[0], v.calculate,
-              v.volume});
+    tabOrder({m.quantity,    m.volumeUnit,      m.density,      m.temperature, m.temperatureUnit,
+              m.pressureOn,  m.pressure,        m.pressureUnit, m.group[0],    m.calculate,
+              m.mass,        m_chain.button,    m_chain.box,    v.quantity,    v.density,
+              v.temperature, v.temperatureUnit, v.pressureOn,   v.pressure,    v.pressureUnit,
+              v.group[0],    v.calculate,       v.volume,       v.volumeUnit,  help});
+    runOnEnter(m, &m_chain);
+    runOnEnter(v, &m_chain);
     connect(m.calculate, &QPushButton::clicked, this, &Calculator15Page::volumeToMass);
     connect(v.calculate, &QPushButton::clicked, this, &Calculator15Page::massToVolume);
     connect(m.pressureOn, &QCheckBox::toggled, this, &Calculator15Page::enablePressureEdits);

@@ -48,13 +48,17 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
     toVolume->layout()->addWidget(volumeParameters);
     layout->addWidget(toVolume);
 
-    layout->addLayout(helpRow(helpButton(this, "SpeedButton6", "calcul20.html")));
+    QToolButton* help = helpButton(this, "SpeedButton6", "calcul20.html");
+    layout->addLayout(helpRow(help));
     layout->addStretch();
 
     m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
                       v.density,   massLabel,   givenMassLabel, givenDensityLabel};
-    tabOrder({m.quantity, m.density, m.temperature, m.calculate, m.mass, m_chain.box, v.quantity, v.density,
-              v.temperature, v.calculate, v.volume});
+    tabOrder({m.quantity, m.volumeUnit, m.density, m.temperature, m.temperatureUnit, m.calculate, m.mass,
+              m_chain.button, m_chain.box, v.quantity, v.density, v.temperature, v.temperatureUnit, v.calculate,
+              v.volume, v.volumeUnit, help});
+    runOnEnter(m, &m_chain);
+    runOnEnter(v, &m_chain);
     connect(m.calculate, &QPushButton::clicked, this, &Calculator20Page::volumeToMass);
     connect(v.calculate, &QPushButton::clicked, this, &Calculator20Page::massToVolume);
     connect(m_chain.box, &QCheckBox::clicked, this, &Calculator20Page::lockChain);

@@ -63,12 +63,16 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     actualLayout->addWidget(actualGroup);
     layout->addWidget(actual);
 
-    layout->addLayout(helpRow(helpButton(this, "SpeedButton8", "density15.html")));
+    QToolButton* help = helpButton(this, "SpeedButton8", "density15.html");
+    layout->addLayout(helpRow(help));
     layout->addStretch();
 
     m_chain.locked = {r.calculate, a.calculate, r.density15, a.density, resultLabel, givenLabel};
-    tabOrder({r.density, r.temperature, r.glass, r.group[0], r.calculate, r.density15, m_chain.box, a.density,
-              a.temperature, a.pressureOn, a.pressure, a.group[0], a.calculate, a.actualDensity});
+    tabOrder({r.density, r.temperature, r.temperatureUnit, r.glass, r.group[0], r.calculate, r.density15,
+              m_chain.button, m_chain.box, a.density, a.temperature, a.temperatureUnit, a.pressureOn, a.pressure,
+              a.pressureUnit, a.group[0], a.calculate, a.actualDensity, help});
+    runOnEnter(r, &m_chain);
+    runOnEnter(a, &m_chain);
     connect(r.calculate, &QPushButton::clicked, this, &Density15Page::reduceTo15);
     connect(a.calculate, &QPushButton::clicked, this, &Density15Page::actualDensity);
     connect(a.pressureOn, &QCheckBox::toggled, this, &Density15Page::enablePressureEdit);

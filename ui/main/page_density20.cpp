@@ -49,7 +49,8 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     actualLayout->addLayout(row({label(actual, "Label6"), a.actualDensity, nullptr, a.calculate}));
     layout->addWidget(actual);
 
-    layout->addLayout(helpRow(helpButton(this, "SpeedButton5", "density20.html")));
+    QToolButton* help = helpButton(this, "SpeedButton5", "density20.html");
+    layout->addLayout(helpRow(help));
     layout->addStretch();
 
     // the reduction table, one file line per line; never shown
@@ -59,8 +60,10 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     m_tableText->hide();
 
     m_chain.locked = {r.calculate, a.calculate, r.density20, a.density, resultLabel, givenLabel};
-    tabOrder({r.density, r.temperature, r.calculate, r.density20, m_chain.box, a.density, a.temperature, a.calculate,
-              a.actualDensity});
+    tabOrder({r.density, r.temperature, r.temperatureUnit, r.calculate, r.density20, m_chain.button, m_chain.box,
+              a.density, a.temperature, a.temperatureUnit, a.calculate, a.actualDensity, help});
+    runOnEnter(r, &m_chain);
+    runOnEnter(a, &m_chain);
     connect(r.calculate, &QPushButton::clicked, this, &Density20Page::reduceTo20);
     connect(a.calculate, &QPushButton::clicked, this, &Density20Page::actualDensity);
     connect(m_chain.box, &QCheckBox::clicked, this, &Density20Page::lockChain);

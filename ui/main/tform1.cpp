@@ -4,15 +4,20 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "form_builder.h"
+#include "keyboard.h"
 #include "language.h"
 #include "main_menu.h"
 #include "page_control.h"
@@ -22,6 +27,7 @@
 #include "shell/help.h"
 #include "shell/message_box.h"
 #include "ui/editor/tform2.h"
+#include "ui/help/help_window.h"
 #include "unit_indicator.h"
 
 // the icons live in the static ui library, so their registration is called for
@@ -31,6 +37,28 @@ static void initResources()
 }
 
 namespace gui {
+
+namespace {
+
+const QString kHelpContents = QStringLiteral("gost_index.html");
+
+// Room the window manager's frame takes, for a window not framed yet.
+const QSize kFrameAllowance(8, 32);
+
+// The pages in a scroll area that asks for all the room they want and, where
+// the screen has less, scrolls them; with room enough it shows no trace.
+class PageScroller : public QScrollArea {
+public:
+    explicit PageScroller(QWidget* parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("PageScroller"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+    }
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
+
+}  // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -44,12 +72,22 @@ TForm1::TForm1(QWidget* parent)
     m_programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    delete m_help;
+}
+
+HelpWindow* TForm1::helpWindow() const
+{
+    return m_help;
+}
 
 void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
 {
     m_editor = editor;
     m_about = about;
+    if (m_editor)
+        m_editor->setHelpWindow(m_help);
     m_language->setWindows(editor, about);
     // a window built and never shown still reads in the language in force
     m_language->apply(m_language->current());
@@ -62,7 +100,9 @@ void TForm1::buildWindow()
         text::catalogue().fill(text::UiLanguage::Russian);
 
     buildMainMenu(menuBar());
-    m_pages = new PageControl(this);
+    auto* scroller = new PageScroller(this);
+    m_pages = new PageControl(scroller);
+    scroller->setWidget(m_pages);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_density20 = new Density20Page(m_runner);
     m_calculator20 = new Calculator20Page(m_runner);
@@ -73,7 +113,7 @@ void TForm1::buildWindow()
          std::initializer_list<QWidget*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
         m_pages->addTab(page, QString());
     m_pages->setCurrentIndex(0);
-    setCentralWidget(m_pages);
+    setCentralWidget(scroller);
     for (CalculatorPage* page :
          std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
         connect(page, &CalculatorPage::helpRequested, this, &TForm1::helpRequested);
@@ -82,7 +122,12 @@ void TForm1::buildWindow()
     bindIndicators();
     connectMenu();
     connectUnitIndicators();
+    m_help = new HelpWindow;
     m_language = new LanguageSwitch(this);
+    m_language->setHelpWindow(m_help);
+    // after the switch's own handlers, which come first
+    for (const char* item : {"N106", "N107"})
+        connect(component<QAction>(QString::fromLatin1(item)), &QAction::triggered, this, &TForm1::helpFollowsLanguage);
     // the builders leave every text to the language step; a window built and
     // never shown reads Russian, and its size fits the Russian texts
     m_language->apply(text::UiLanguage::Russian);
@@ -105,31 +150,68 @@ void TForm1::connectMenu()
     connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::close);
     connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::openTableEditor);
     connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this,
-            [this] { emit helpRequested(QStringLiteral("gost_index.html")); });
+            [this] { emit helpRequested(kHelpContents); });
     connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::showAbout);
+    connect(component<QAction>(QStringLiteral("actionPageHelp")), &QAction::triggered, this, &TForm1::openPageHelp);
     connect(this, &TForm1::helpRequested, this, &TForm1::openHelp);
+    openMenuBarOnF10(this, menuBar());
 }
 
 void TForm1::fixSize()
 {
-    // the pages set the width; the tabs wrap to it
+    // the pages set the width; the tabs wrap to it. The pages in the scroll
+    // area are outside the window's layout: polished here, they measure as
+    // they will show.
+    ensurePolished();
     int pageWidth = 0;
     for (int i = 0; i < m_pages->count(); ++i)
         pageWidth = std::max(pageWidth, m_pages->widget(i)->sizeHint().width());
     m_pages->rows()->setWrapWidth(pageWidth + 2 * m_pages->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
-    setFixedSize(sizeHint());
+    m_pages->setMinimumSize(m_pages->sizeHint());
+    m_naturalSize = sizeHint();
+    fitToScreen();
+}
+
+// The window as designed where the screen has room for it (frame included);
+// where it has not, as large as the screen allows, the pages scrolling.
+void TForm1::fitToScreen()
+{
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where) {
+        setFixedSize(m_naturalSize);
+        return;
+    }
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = where->availableGeometry().size() - (frame.isEmpty() ? kFrameAllowance : frame);
+    QSize fitted = m_naturalSize.boundedTo(room);
+    // a scroll bar for one side takes room from the other
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (fitted.height() < m_naturalSize.height())
+        fitted.setWidth(std::min(m_naturalSize.width() + bar, room.width()));
+    if (fitted.width() < m_naturalSize.width())
+        fitted.setHeight(std::min(m_naturalSize.height() + bar, room.height()));
+    setFixedSize(fitted.expandedTo(QSize(200, 150)));
 }
 
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     // restoring from the task bar is not a new show
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         restoreFromSettings();
+        // the stored place may be on another screen
+        fitToScreen();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // While the About box is up the window takes no input, and the frame's
+    // close box is input too: closing now would leave the box running alone.
+    if (m_about && m_about->isVisible()) {
+        event->ignore();
+        return;
+    }
     saveSettings();
     event->accept();
 }
@@ -148,7 +230,7 @@ int TForm1::loadSettings()
 {
     const settings::Location location = settings::locate(m_programFolder);
     m_settingsPath = location.writePath;
-    return settings::load(location.readPath, {this, m_editor});
+    return settings::load(location.readPath, {this, m_editor, m_help});
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
@@ -167,7 +249,8 @@ void TForm1::loadReductionTable()
 // program ends all the same.
 void TForm1::saveSettings()
 {
-    const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
+    const QString reason =
+        settings::save(m_settingsPath, {this, m_editor, m_help}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
         shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotSaved) +
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
@@ -187,10 +270,27 @@ void TForm1::showAbout()
         m_about->showFor(this);
 }
 
-// Hands a help page of the current language to the desktop.
+// A help page of the current language in the help window.
 void TForm1::openHelp(const QString& page)
 {
-    shell::openHelpPage(this, m_programFolder, page);
+    if (const std::optional<QUrl> url = shell::findHelpPage(this, m_programFolder, page))
+        m_help->showPage(*url, QUrl::fromLocalFile(shell::helpPagePath(m_programFolder, kHelpContents)), this);
+}
+
+// F1: the help of the tab in front.
+void TForm1::openPageHelp()
+{
+    if (const auto* page = qobject_cast<const CalculatorPage*>(m_pages->currentWidget()))
+        emit helpRequested(page->helpPage());
+}
+
+void TForm1::helpFollowsLanguage()
+{
+    if (!m_help || !m_help->isVisible())
+        return;
+    const QUrl page = QUrl::fromLocalFile(shell::helpPagePath(m_programFolder, m_help->currentPage().fileName()));
+    if (QFileInfo(page.toLocalFile()).isFile())
+        m_help->turnTo(page, QUrl::fromLocalFile(shell::helpPagePath(m_programFolder, kHelpContents)));
 }
 
 }  // namespace gui

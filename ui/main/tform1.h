@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
@@ -18,6 +19,7 @@ class TO_progr_form;
 namespace gui {
 
 class ApiPage;
+class HelpWindow;
 class Calculator15Page;
 class Calculator20Page;
 class Density15Page;
@@ -57,6 +59,8 @@ public:
     // The 19 indicators in the order of the indicator table, bound to their
     // fields and range labels.
     const std::vector<UnitIndicator*>& indicators() const { return m_indicators; }
+    // The program's help window, hidden until help is asked for.
+    HelpWindow* helpWindow() const;
 
 signals:
     // A help button or the help item: the page file of the help ("density15.html").
@@ -82,6 +86,7 @@ private:
     void bindIndicators();
     void connectMenu();
     void fixSize();
+    void fitToScreen();
 
     // Unit indicators
     void connectUnitIndicators();
@@ -92,6 +97,9 @@ private:
     void openTableEditor();
     void showAbout();
     void openHelp(const QString& page);
+    void openPageHelp();
+    // An open help window turns to the same page in the new language.
+    void helpFollowsLanguage();
 
     QString m_programFolder;
     QString m_settingsPath;
@@ -100,6 +108,9 @@ private:
     shell::WidgetMessageSink m_sink{this};
     TForm2* m_editor = nullptr;
     shell::TO_progr_form* m_about = nullptr;
+    // owned here; deleted with this window or with the modal window that
+    // took it in
+    QPointer<HelpWindow> m_help;
     BlockRunner m_runner{this, m_table};
     PageControl* m_pages = nullptr;
     Density20Page* m_density20 = nullptr;
@@ -108,6 +119,7 @@ private:
     Density15Page* m_density15 = nullptr;
     Calculator15Page* m_calculator15 = nullptr;
     std::vector<UnitIndicator*> m_indicators;
+    QSize m_naturalSize;
 };
 
 }  // namespace gui

@@ -2,9 +2,12 @@
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "text/catalogue.h"
 
@@ -38,6 +41,7 @@ UnitIndicator::UnitIndicator(const settings::IndicatorEntry& entry, QWidget* par
     setText(QString::fromStdString(text::catalogue().render(density::unitCaption(entry.kind, settings::kDefaultUnit))));
     const QFontMetrics metrics(font());
     setFixedWidth(metrics.horizontalAdvance(widestUnitWord(entry.kind)) + 2 * frameWidth() + 12);
+    setFocusPolicy(Qt::StrongFocus);
 
     m_popup->setObjectName(QString::fromLatin1(entry.popup));
     m_units->setExclusive(true);
@@ -62,6 +66,9 @@ void UnitIndicator::bind(QLineEdit* field, QLabel* rangeLabel)
 {
     m_field = field;
     m_rangeLabel = rangeLabel;
+    // as high as its field, so that the two line up in any row
+    if (field)
+        setFixedHeight(field->sizeHint().height());
     showUnit(currentUnit());
 }
 
@@ -138,10 +145,47 @@ void UnitIndicator::markUnit(int unit)
     m_markedUnit = unit;
 }
 
+void UnitIndicator::openMenu()
+{
+    m_popup->popup(mapToGlobal(QPoint(0, height())));
+    const int unit = currentUnit();
+    m_popup->setActiveAction(m_unitItems[static_cast<std::size_t>(unit - 1)]);
+}
+
 void UnitIndicator::contextMenuEvent(QContextMenuEvent* event)
 {
-    m_popup->popup(event->globalPos());
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openMenu();
+    else
+        m_popup->popup(event->globalPos());
     event->accept();
+}
+
+void UnitIndicator::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Menu:
+        openMenu();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void UnitIndicator::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void UnitIndicator::mouseDoubleClickEvent(QMouseEvent* event)

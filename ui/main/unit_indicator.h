@@ -51,12 +51,19 @@ public:
     // caption stays as it is.
     void restoreCaption();
 
+    // The pop-up menu under the panel, the current unit's item active, so
+    // that the arrow keys go on from there.
+    void openMenu();
+
 signals:
     void doubleClicked();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Space, Enter and the menu key open the menu.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showUnit(int unit);
