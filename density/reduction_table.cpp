@@ -1,13 +1,10 @@
 #include "reduction_table.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <system_error>
 
+#include "files/bounded_read.h"
+#include "files/system_error.h"
 #include "numeric_text.h"
 
 namespace density {
@@ -206,10 +203,8 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
 
 namespace {
 
-std::string systemReason(int error)
-{
-    return std::generic_category().message(error);
-}
+// in the system's words' style
+const char* const kNotARegularFile = "Not a regular file";
 
 std::size_t lineCount(std::string_view contents)
 {
@@ -232,33 +227,31 @@ TableFileOutcome readReductionTableText(std::string_view contents, ReductionTabl
     return {};
 }
 
+TableFileOutcome readTableFileContents(const std::string& path, std::string& contents)
+{
+    const files::ReadOutcome read = files::readRegularFile(path, kMaxTableFileSize, contents);
+    switch (read.status) {
+    case files::ReadStatus::Read:
+        break;
+    case files::ReadStatus::Missing:
+        return {TableFileStatus::Missing, {}};
+    case files::ReadStatus::NotRegular:
+        return {TableFileStatus::Unreadable, kNotARegularFile};
+    case files::ReadStatus::TooLarge:
+        return {TableFileStatus::TooLarge, {}};
+    case files::ReadStatus::Failed:
+        return {TableFileStatus::Unreadable, files::systemReason(read.error)};
+    }
+    return {};
+}
+
 TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table)
 {
     table = ReductionTable();
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return {TableFileStatus::Missing, {}};
-        return {TableFileStatus::Unreadable, systemReason(error)};
-    }
-    // a regular file is measured first; a device or a pipe is read up to the cap
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > kMaxTableFileSize && !ec)
-        return {TableFileStatus::TooLarge, {}};
-
     std::string contents;
-    char block[65536];
-    while (true) {
-        const std::size_t n = std::fread(block, 1, sizeof block, file.get());
-        if (n == 0)
-            break;
-        if (contents.size() + n > kMaxTableFileSize)
-            return {TableFileStatus::TooLarge, {}};
-        contents.append(block, n);
-    }
-    if (std::ferror(file.get()))
-        return {TableFileStatus::Unreadable, systemReason(errno)};
+    const TableFileOutcome read = readTableFileContents(path, contents);
+    if (!read.read())
+        return read;
     return readReductionTableText(contents, table);
 }
 

@@ -85,7 +85,7 @@ private:
 enum class TableFileStatus {
     Read,
     Missing,     // no file at the path
-    Unreadable,  // there, but reading it failed (a folder, no permission, an I/O error)
+    Unreadable,  // there, but reading it failed (a folder, a device or a pipe, no permission, an I/O error)
     TooLarge,    // over kMaxTableFileSize bytes or kMaxTableLines lines
 };
 
@@ -96,6 +96,10 @@ struct TableFileOutcome {
     bool read() const { return status == TableFileStatus::Read; }
 };
 
+// Reads a table file whole: a regular file (or a link to one) of at most
+// kMaxTableFileSize bytes. Anything else is refused unread and never waited
+// for (a FIFO, a device); the outcome says why.
+TableFileOutcome readTableFileContents(const std::string& path, std::string& contents);
 // Reads a table file whole into the table; on any failure the table is left
 // empty and the outcome says why. Never throws for what the file holds.
 TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table);
