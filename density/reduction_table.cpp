@@ -1,17 +1,10 @@
 #include "reduction_table.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <system_error>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "files/bounded_read.h"
+#include "files/system_error.h"
 #include "numeric_text.h"
 #include "wide_int.h"
 
@@ -313,11 +306,6 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
 
 namespace {
 
-std::string systemReason(int error)
-{
-    return std::generic_category().message(error);
-}
-
 // in the system's words' style
 const char* const kNotARegularFile = "Not a regular file";
 
@@ -344,45 +332,18 @@ TableFileOutcome readReductionTableText(std::string_view contents, ReductionTabl
 
 TableFileOutcome readTableFileContents(const std::string& path, std::string& contents)
 {
-    contents.clear();
-    // never blocks on a FIFO; a regular file ignores the flag
-    struct Descriptor {
-        int fd;
-        ~Descriptor()
-        {
-            if (fd >= 0)
-                ::close(fd);
-        }
-    } file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-    const int fd = file.fd;
-    if (fd < 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return {TableFileStatus::Missing, {}};
-        return {TableFileStatus::Unreadable, systemReason(error)};
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return {TableFileStatus::Unreadable, systemReason(errno)};
-    if (S_ISDIR(info.st_mode))
-        return {TableFileStatus::Unreadable, systemReason(EISDIR)};
-    if (!S_ISREG(info.st_mode))
+    const files::ReadOutcome read = files::readRegularFile(path, kMaxTableFileSize, contents);
+    switch (read.status) {
+    case files::ReadStatus::Read:
+        break;
+    case files::ReadStatus::Missing:
+        return {TableFileStatus::Missing, {}};
+    case files::ReadStatus::NotRegular:
         return {TableFileStatus::Unreadable, kNotARegularFile};
-    if (static_cast<std::uintmax_t>(info.st_size) > kMaxTableFileSize)
+    case files::ReadStatus::TooLarge:
         return {TableFileStatus::TooLarge, {}};
-    // a file that grows while it is read stops at the limit too
-    char block[65536];
-    while (true) {
-        const ssize_t n = ::read(fd, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return {TableFileStatus::Unreadable, systemReason(errno)};
-        if (n == 0)
-            break;
-        if (contents.size() + static_cast<std::size_t>(n) > kMaxTableFileSize)
-            return {TableFileStatus::TooLarge, {}};
-        contents.append(block, static_cast<std::size_t>(n));
+    case files::ReadStatus::Failed:
+        return {TableFileStatus::Unreadable, files::systemReason(read.error)};
     }
     return {};
 }

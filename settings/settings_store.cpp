@@ -8,12 +8,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
 #include <map>
 
 #include "object_index.h"
@@ -119,12 +119,12 @@ std::string currentValue(QObject* target, const Key& key, int languageTag)
     return key.defaultValue;
 }
 
-IniDocument readDocument(const QString& path)
+// The document, or an empty one when the file is missing or refused.
+IniDocument readDocument(const QString& path, files::ReadOutcome& outcome)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return IniDocument::parse(file.readAll().toStdString());
+    std::string bytes;
+    outcome = files::readRegularFile(QFile::encodeName(path).toStdString(), kMaxSettingsFileSize, bytes);
+    return IniDocument::parse(bytes);
 }
 
 }  // namespace
@@ -148,16 +148,16 @@ Location locate(const QString& programFolder)
                   QFileInfo::exists(userFolder + QStringLiteral("settings.ini")));
 }
 
-int load(const QString& path, const Windows& windows)
+LoadOutcome load(const QString& path, const Windows& windows)
 {
-    const IniDocument doc = readDocument(path);
+    LoadOutcome outcome;
+    const IniDocument doc = readDocument(path, outcome.file);
     std::vector<const Key*> order;
     for (const Key& key : keyTable())
         order.push_back(&key);
     std::stable_sort(order.begin(), order.end(),
                      [](const Key* a, const Key* b) { return readingRank(a->kind) < readingRank(b->kind); });
 
-    int language = 1;
     std::map<Window, Geometry> geometry;
     ObjectIndex objects;
     for (const Key* key : order) {
@@ -176,7 +176,7 @@ int load(const QString& path, const Windows& windows)
                 edit->setText(QString::fromStdString(stored.value_or(key->defaultValue)));
             break;
         case KeyKind::Language:
-            language = integerValue(stored, *key);
+            outcome.languageTag = integerValue(stored, *key);
             break;
         case KeyKind::Radio:
             if (auto* button = qobject_cast<QAbstractButton*>(target))
@@ -195,12 +195,25 @@ int load(const QString& path, const Windows& windows)
     for (const auto& [window, g] : geometry)
         if (QWidget* w = windowOf(windows, window))
             placeWindow(w, g);
-    return language;
+    return outcome;
 }
 
-QString save(const QString& path, const Windows& windows, int languageTag)
+files::WriteOutcome save(const QString& path, const Windows& windows, int languageTag)
 {
-    IniDocument doc = readDocument(path);
+    files::ReadOutcome existing;
+    IniDocument doc = readDocument(path, existing);
+    const std::string file = QFile::encodeName(path).toStdString();
+    switch (existing.status) {
+    case files::ReadStatus::Read:
+    case files::ReadStatus::Missing:
+        break;
+    case files::ReadStatus::NotRegular:
+        return {files::WriteStatus::NotRegular, 0, file};
+    case files::ReadStatus::TooLarge:
+        return {files::WriteStatus::Failed, EFBIG, file};
+    case files::ReadStatus::Failed:
+        return {files::WriteStatus::Failed, existing.error, file};
+    }
     ObjectIndex objects;
     for (const Key& key : keyTable()) {
         QObject* target = key.kind == KeyKind::Language ? windows.main : targetOf(objects, windows, key);
@@ -210,22 +223,9 @@ QString save(const QString& path, const Windows& windows, int languageTag)
         doc.set(key.section, key.key, value);
     }
 
-    // the user's folder may not exist yet; when it cannot be made, opening says why
+    // the user's folder may not exist yet; when it cannot be made, the write says why
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const std::string bytes = doc.text();
-    // unbuffered, so that a short write (a full disk) is seen here and not
-    // lost in the flush at commit, which would rename a cut file over the old one
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return files::writeFileAtomically(file, doc.text());
 }
 
 }  // namespace settings

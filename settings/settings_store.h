@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
+#include "files/atomic_write.h"
+#include "files/bounded_read.h"
 #include "settings_keys.h"
 
 class QWidget;
@@ -30,13 +33,25 @@ Location locate(const QString& programFolder, bool programFolderWritable, const 
 // The same for this machine: the user's folder is $XDG_CONFIG_HOME/vantorel/.
 Location locate(const QString& programFolder);
 
-// Reads every key and applies it at once; returns the stored language tag.
-// A missing or unreadable file gives every default.
-int load(const QString& path, const Windows& windows);
+// A real settings.ini is a few kB; a file beyond this is refused unread.
+constexpr std::uintmax_t kMaxSettingsFileSize = std::uintmax_t(1) << 20;
 
-// Writes every key from the windows' state as one new file that replaces the
-// old one only when it is complete. On failure the old file is left as it
-// was and the reason is returned; empty on success.
-QString save(const QString& path, const Windows& windows, int languageTag);
+struct LoadOutcome {
+    int languageTag = 1;  // as stored
+    files::ReadOutcome file;
+
+    // There but not read: a device, a FIFO, a folder, too large, unreadable.
+    bool refused() const { return !file.read() && file.status != files::ReadStatus::Missing; }
+};
+
+// Reads every key and applies it at once. A missing or refused file gives
+// every default.
+LoadOutcome load(const QString& path, const Windows& windows);
+
+// Writes every key from the windows' state, keeping the file's other lines,
+// as one new file that replaces the old one only when it is complete
+// (files::writeFileAtomically). A file that is there but cannot be read is
+// not replaced either (EFBIG when too large).
+files::WriteOutcome save(const QString& path, const Windows& windows, int languageTag);
 
 }  // namespace settings

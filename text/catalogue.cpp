@@ -112,6 +112,17 @@ const Entry<WindowKey> kWindowEntries[] = {
     {WindowKey::TextOpenDialogTitle, "Открыть", "Open"},
     {WindowKey::TextSaveDialogTitle, "По умолчанию файл сохраниться в формате TXT",
      "By default the file is saved as TXT"},
+    {WindowKey::MsgSettingsNotRead, "Настройки не прочитаны из файла ", "The settings were not read from the file "},
+    {WindowKey::MsgSettingsKeptSuffix, "\nПрограмма работает с настройками по умолчанию и не изменит этот файл.",
+     "\nThe program runs with the default settings and leaves this file as it is."},
+    {WindowKey::MsgEditorTableTooLarge,
+     "Таблица больше 4 МБ или 20000 строк: при запуске программа её не прочтёт и будет работать без таблицы. "
+     "Сохранить всё равно?",
+     "The table is over 4 MB or 20000 lines: the program will not read it at its start and will run without a "
+     "table. Save anyway?"},
+    {WindowKey::TextNotRegularFile, "это не обычный файл", "it is not a regular file"},
+    {WindowKey::TextFileLargerPrefix, "файл больше ", "the file is larger than "},
+    {WindowKey::TextMegabytesSuffix, " МБ", " MB"},
 };
 
 static_assert(sizeof kWindowEntries / sizeof kWindowEntries[0] == kWindowKeyCount, "every window key has its texts");

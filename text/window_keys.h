@@ -2,8 +2,8 @@
 
 // Keys of the texts only the windows show: the calculate buttons' hints, the
 // table editor's status line, messages and dialog titles, the settings file
-// that could not be written, the help folder's prefix. What the computations
-// report is named by density::MsgKey.
+// that could not be read or written, why a file was refused, the help
+// folder's prefix. What the computations report is named by density::MsgKey.
 namespace text {
 
 enum class WindowKey {
@@ -24,8 +24,17 @@ enum class WindowKey {
     MsgEditorTableEmpty,
     TextOpenDialogTitle,
     TextSaveDialogTitle,
+    // settings.ini refused at start (file and reason follow, then the suffix)
+    MsgSettingsNotRead,
+    MsgSettingsKeptSuffix,
+    // a table the program would refuse at its next start
+    MsgEditorTableTooLarge,
+    // why a file was not read or written, after the file's name
+    TextNotRegularFile,
+    TextFileLargerPrefix,  // + the limit in megabytes + suffix
+    TextMegabytesSuffix,
 };
 
-constexpr int kWindowKeyCount = static_cast<int>(WindowKey::TextSaveDialogTitle) + 1;
+constexpr int kWindowKeyCount = static_cast<int>(WindowKey::TextMegabytesSuffix) + 1;
 
 }  // namespace text

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <deque>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "density/table_file.h"
@@ -19,6 +20,7 @@
 #include "shell/qt_translations.h"
 #include "support/main_window_fixture.h"
 #include "support/modal_answer.h"
+#include "support/special_files.h"
 #include "support/table_fixture.h"
 #include "ui/help/help_window.h"
 
@@ -288,6 +290,115 @@ TEST_F(EditorTest, TableIsCheckedBeforeItIsSaved)
     saveAs(path("tablegost3900.txt"));
     EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray::fromStdString(table));
     EXPECT_EQ(m_boxes.texts().size(), 3);
+}
+
+// What the next start would refuse is warned about before it is saved as
+// the table: the shipped table pasted 19 times (over 4 MB), or too many lines.
+TEST_F(EditorTest, TableTheNextStartWouldRefuseIsWarnedAbout)
+{
+    const QString table = QString::fromLatin1(shippedTable());
+    ASSERT_FALSE(table.isEmpty());
+    const QString tooLarge[] = {table.repeated(20), QString(static_cast<int>(density::kMaxTableLines) + 1, '\n')};
+    writeBytes(path("tablegost3900.txt"), "old\n");
+    for (const QString& contents : tooLarge) {
+        m_editor.textArea()->setPlainText(contents);
+        m_boxes.clear();
+        m_boxes.answer(QMessageBox::No);
+        saveAs(path("tablegost3900.txt"));
+        EXPECT_EQ(readBytes(path("tablegost3900.txt")), QByteArray("old\n"));
+        ASSERT_EQ(m_boxes.texts().size(), 1);
+        EXPECT_TRUE(
+            m_boxes.texts()[0].contains(QString::number(density::kMaxTableFileSize >> 20) + QStringLiteral(" МБ")));
+        EXPECT_TRUE(m_boxes.texts()[0].contains(QString::number(density::kMaxTableLines)));
+        EXPECT_EQ(m_boxes.requests[0].defaultButton, QMessageBox::No);
+    }
+    // under another name it is only a text
+    m_boxes.clear();
+    saveAs(path("big.txt"));
+    EXPECT_TRUE(m_boxes.texts().isEmpty());
+}
+
+struct RefusedFile {
+    const char* name;
+    // puts it at the path; returns why it could not be made, or nothing
+    std::function<std::string(const std::string& path)> make;
+    std::function<bool(const std::string& path)> kept;  // still there as it was
+};
+
+std::string linkTo(const std::string& target, const std::string& path)
+{
+    return ::symlink(target.c_str(), path.c_str()) == 0 ? std::string() : std::strerror(errno);
+}
+
+std::string fifoAt(const std::string& path)
+{
+    return ::mkfifo(path.c_str(), 0600) == 0 ? std::string() : std::strerror(errno);
+}
+
+const RefusedFile kLinkToDevice{"LinkToADevice",
+                                [](const std::string& p) {
+                                    const std::string why = special::makeNullDevice(p + ".null");
+                                    return why.empty() ? linkTo(p + ".null", p) : why;
+                                },
+                                [](const std::string& p) { return special::isCharacterDevice(p + ".null"); }};
+const RefusedFile kFifo{"Fifo", fifoAt, special::isFifo};
+
+class EditorRefuses : public EditorTest, public ::testing::WithParamInterface<RefusedFile> {};
+
+// Opened, a file that is not a regular file is neither read nor waited for;
+// saved to, it is not replaced. Either is told, naming the file (and where
+// its link leads), and the text stays.
+TEST_P(EditorRefuses, WhatIsNotARegularFile)
+{
+    const std::string target = QFile::encodeName(path("table.txt")).toStdString();
+    if (const std::string why = GetParam().make(target); !why.empty())
+        GTEST_SKIP() << why;
+    m_editor.textArea()->setPlainText(QStringLiteral("kept\n"));
+    ::alarm(30);
+    openThrough(path("table.txt"));
+    saveAs(path("table.txt"));
+    ::alarm(0);
+    EXPECT_EQ(text(), QStringLiteral("kept\n"));
+    EXPECT_TRUE(GetParam().kept(target));
+    QString linked;
+    if (special::isSymlink(target))
+        linked = QStringLiteral(": ") + path("table.txt.null");
+    EXPECT_EQ(m_boxes.texts(), (QStringList{QStringLiteral("Не удалось прочитать файл ") + path("table.txt") +
+                                                QStringLiteral(":\nэто не обычный файл"),
+                                            QStringLiteral("Не удалось сохранить файл ") + path("table.txt") +
+                                                QStringLiteral(":\nэто не обычный файл") + linked}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, EditorRefuses, ::testing::Values(kLinkToDevice, kFifo),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Files beyond the table's limit are not opened, endless ones included; the
+// disk filling up during a save gives the system's reason.
+TEST_F(EditorTest, OpensWithinTheTableLimitAndTellsWhyASaveFailed)
+{
+    writeBytes(path("huge.txt"), QByteArray(static_cast<qsizetype>(density::kMaxTableFileSize) + 1, 'x'));
+    ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(path("zero.txt")).constData()), 0);
+    m_editor.textArea()->setPlainText(QStringLiteral("kept\n"));
+    openThrough(path("huge.txt"));
+    openThrough(path("zero.txt"));
+    EXPECT_EQ(m_boxes.texts(), (QStringList{QStringLiteral("Не удалось прочитать файл ") + path("huge.txt") +
+                                                QStringLiteral(":\nфайл больше 4 МБ"),
+                                            QStringLiteral("Не удалось прочитать файл ") + path("zero.txt") +
+                                                QStringLiteral(":\nэто не обычный файл")}));
+    EXPECT_EQ(text(), QStringLiteral("kept\n"));
+
+    QDir().mkpath(path("disk"));
+    const special::SmallDisk disk(QFile::encodeName(path("disk")).toStdString(), 64 * 1024);
+    if (!disk.whyNot().empty())
+        GTEST_SKIP() << disk.whyNot();
+    m_editor.textArea()->setPlainText(QString(128 * 1024, QLatin1Char('x')));
+    m_boxes.clear();
+    saveAs(path("disk/notes.txt"));
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral("Не удалось сохранить файл ") + path("disk/notes.txt") +
+                          QStringLiteral(":\n") + QString::fromLocal8Bit(std::generic_category().message(ENOSPC))});
+    EXPECT_FALSE(QFileInfo::exists(path("disk/notes.txt")));
+    EXPECT_TRUE(QDir(path("disk")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 struct ClipboardCase {

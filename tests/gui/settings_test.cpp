@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +15,7 @@
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "support/special_files.h"
 #include "ui/help/help_window.h"
 
 namespace {
@@ -294,5 +297,100 @@ TEST_F(SettingsFile, ProgramFolderNotWritableKeepsTheFileInTheUsersFolder)
     EXPECT_TRUE(file.readAll().contains("\ned1=851\n"));
     EXPECT_TRUE(m_boxes.requests.empty());
 }
+
+// What lies at a path, followed through links: its kind, and its bytes when
+// it is a regular file.
+QByteArray stateOf(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    QByteArray state = QByteArray::number(::lstat(name.constData(), &st) == 0 ? st.st_mode : 0) + ' ';
+    if (::stat(name.constData(), &st) != 0)
+        return state;
+    state += QByteArray::number(st.st_mode) + ' ' + QByteArray::number(st.st_rdev) + ' ';
+    QFile file(path);
+    if (S_ISREG(st.st_mode) && file.open(QIODevice::ReadOnly))
+        state += file.readAll();
+    return state;
+}
+
+struct RefusedCase {
+    const char* name;
+    std::function<std::string(const std::string& path)> make;  // why it could not be made, or nothing
+    std::function<QString()> reason;                           // as the box gives it
+};
+
+class RefusedSettings : public SettingsFile, public ::testing::WithParamInterface<RefusedCase> {};
+
+// A settings file that is not a regular file within 1 MB is not read, not
+// waited for, and not written at close: the user is told once, at the start,
+// and the program runs with the defaults.
+TEST_P(RefusedSettings, IsToldOnceAndLeftAsItIs)
+{
+    if (const std::string why = GetParam().make(QFile::encodeName(iniPath()).toStdString()); !why.empty())
+        GTEST_SKIP() << why;
+    const QByteArray before = stateOf(iniPath());
+    ::alarm(30);  // a FIFO waited for ends the test here
+    form().show();
+    ::alarm(0);
+    const auto settingsBoxes = [this] {
+        QStringList out;
+        for (const QString& text : m_boxes.texts())
+            if (text.contains(QStringLiteral("settings.ini")))
+                out << text;
+        return out;
+    };
+    EXPECT_EQ(settingsBoxes(),
+              QStringList{QStringLiteral("Настройки не прочитаны из файла ") + QDir::toNativeSeparators(iniPath()) +
+                          QStringLiteral(":\n") + GetParam().reason() +
+                          QStringLiteral("\nПрограмма работает с настройками по умолчанию и не "
+                                         "изменит этот файл.")});
+    EXPECT_EQ(text("Edit1"), QStringLiteral("900"));
+    get<QLineEdit>("Edit1")->setText(QStringLiteral("851"));
+    form().close();
+    EXPECT_EQ(settingsBoxes().size(), 1);
+    EXPECT_EQ(stateOf(iniPath()), before);
+}
+
+std::string linkTo(const std::string& target, const std::string& path)
+{
+    return ::symlink(target.c_str(), path.c_str()) == 0 ? std::string() : std::strerror(errno);
+}
+
+QString notRegular()
+{
+    return QStringLiteral("это не обычный файл");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, RefusedSettings,
+    ::testing::Values(
+        // closing used to replace the device with a regular file
+        RefusedCase{"LinkToADevice",
+                    [](const std::string& p) {
+                        const std::string why = special::makeNullDevice(p + ".null");
+                        return why.empty() ? linkTo(p + ".null", p) : why;
+                    },
+                    notRegular},
+        // used to read without end
+        RefusedCase{"LinkToEndlessZero", [](const std::string& p) { return linkTo("/dev/zero", p); }, notRegular},
+        // used to wait for a writer before any window showed
+        RefusedCase{
+            "Fifo",
+            [](const std::string& p) { return ::mkfifo(p.c_str(), 0600) == 0 ? std::string() : std::strerror(errno); },
+            notRegular},
+        RefusedCase{"OverOneMegabyte",
+                    [](const std::string& p) {
+                        QFile f(QFile::decodeName(QByteArray::fromStdString(p)));
+                        if (!f.open(QIODevice::WriteOnly))
+                            return f.errorString().toStdString();
+                        f.write("[Gost]\ned1=5\n" + QByteArray(settings::kMaxSettingsFileSize, ';'));
+                        return std::string();
+                    },
+                    [] { return QStringLiteral("файл больше 1 МБ"); }},
+        RefusedCase{"Folder",
+                    [](const std::string& p) { return ::mkdir(p.c_str(), 0700) == 0 ? std::string() : "mkdir"; },
+                    [] { return QString::fromLocal8Bit(std::generic_category().message(EISDIR)); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "density/numeric_text.h"
 #include "shell/about_form.h"
 #include "shell/application.h"
@@ -67,6 +70,22 @@ TEST_F(Startup, PresentTableIsLoadedSilently)
     form.show();
     EXPECT_TRUE(m_boxes.requests.empty());
     EXPECT_EQ(form.reductionTable().lines().size(), 301u);
+}
+
+// A FIFO as the table is refused at once instead of waited for before any
+// window shows.
+TEST_F(Startup, TableThatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + QStringLiteral("tablegost3900.txt")).constData(), 0600), 0);
+    gui::TForm1 form;
+    form.setProgramFolder(folder());
+    ::alarm(30);
+    form.show();
+    ::alarm(0);
+    ASSERT_EQ(m_boxes.requests.size(), 1u);
+    EXPECT_EQ(m_boxes.requests[0].text,
+              QStringLiteral("Файл tablegost3900.txt не удаётся прочитать: Not a regular file"));
+    EXPECT_TRUE(form.reductionTable().empty());
 }
 
 // An object whose event handler throws, as a handler would on an error it

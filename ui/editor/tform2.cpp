@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStringDecoder>
@@ -22,6 +21,9 @@
 
 #include "density/table_file.h"
 #include "editor_icons.h"
+#include "files/atomic_write.h"
+#include "files/bounded_read.h"
+#include "shell/file_reasons.h"
 #include "shell/help.h"
 #include "shell/message_box.h"
 #include "text/catalogue.h"
@@ -210,16 +212,17 @@ void TForm2::showEvent(QShowEvent* event)
 
 bool TForm2::loadFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(text::WindowKey::MsgEditorReadFailed, path, file.errorString());
+    // the table's own limit: no file the editor opens is larger than a table may be
+    std::string raw;
+    const files::ReadOutcome read =
+        files::readRegularFile(QFile::encodeName(path).toStdString(), density::kMaxTableFileSize, raw);
+    if (!read.read()) {
+        reportFailure(text::WindowKey::MsgEditorReadFailed, path,
+                      shell::readFailureReason(read, density::kMaxTableFileSize));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reportFailure(text::WindowKey::MsgEditorReadFailed, path, file.errorString());
-        return false;
-    }
+    const QByteArray bytes(raw.data(), static_cast<qsizetype>(raw.size()));
+    raw = std::string();
     // UTF-8 when the bytes are valid UTF-8, otherwise the Windows Cyrillic
     // code page (as the settings file), in which it is saved back
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -296,26 +299,10 @@ void TForm2::saveFile()
     if (QFileInfo(chosen).fileName() == kTableFile && !tableReadsWell(contents))
         return;
 
-    const auto fail = [&](const QString& reason) {
-        reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, reason);
-    };
-    // a read-only file stays as it is, although its folder would let it be replaced
-    if (QFileInfo::exists(chosen)) {
-        QFile probe(chosen);
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-            return fail(probe.errorString());
-    }
-    // written beside the old file and renamed over it: a failure leaves the old one whole
-    QSaveFile out(chosen);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(out.errorString());
-    if (out.write(contents) != contents.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return fail(reason);
-    }
-    if (!out.commit())
-        return fail(out.errorString());
+    const files::WriteOutcome saved = files::writeFileAtomically(
+        QFile::encodeName(chosen).toStdString(), std::string_view(contents.constData(), contents.size()));
+    if (!saved.written())
+        return reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, shell::writeFailureReason(saved, chosen));
     m_status->setText(shell::catalogueEntry(text::WindowKey::TextReloadAfterSave));
 }
 
@@ -334,11 +321,15 @@ bool TForm2::askReplace(const QString& path)
 bool TForm2::tableReadsWell(const QByteArray& contents)
 {
     const std::string_view text(contents.constData(), contents.size());
-    const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
+    density::ReductionTable table;
+    const density::TableFileOutcome reading = density::readReductionTableText(text, table);
     QString question;
-    if (density::ReductionTable::fromText(text).empty()) {
+    if (reading.status == density::TableFileStatus::TooLarge) {
+        question = shell::catalogueEntry(text::WindowKey::MsgEditorTableTooLarge);
+    } else if (table.empty()) {
         question = shell::catalogueEntry(text::WindowKey::MsgEditorTableEmpty);
-    } else if (!problems.empty()) {
+    } else if (const std::vector<density::LineProblem> problems = density::checkTableText(text, kListedLines + 1);
+               !problems.empty()) {
         QStringList lines;
         for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i)
             lines << QString::number(problems[i].line);

@@ -24,6 +24,7 @@
 #include "pages.h"
 #include "settings/settings_store.h"
 #include "shell/about_form.h"
+#include "shell/file_reasons.h"
 #include "shell/help.h"
 #include "shell/message_box.h"
 #include "ui/editor/tform2.h"
@@ -230,7 +231,16 @@ int TForm1::loadSettings()
 {
     const settings::Location location = settings::locate(m_programFolder);
     m_settingsPath = location.writePath;
-    return settings::load(location.readPath, {this, m_editor, m_help});
+    const settings::LoadOutcome loaded = settings::load(location.readPath, {this, m_editor, m_help});
+    if (loaded.refused()) {
+        // told once, here: the file stays as it is for the user to look at
+        m_keepSettingsFile = location.readPath == location.writePath;
+        shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotRead) +
+                                       QDir::toNativeSeparators(location.readPath) + QStringLiteral(":\n") +
+                                       shell::readFailureReason(loaded.file, settings::kMaxSettingsFileSize) +
+                                       shell::catalogueEntry(text::WindowKey::MsgSettingsKeptSuffix));
+    }
+    return loaded.languageTag;
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
@@ -246,14 +256,17 @@ void TForm1::loadReductionTable()
 }
 
 // The file is replaced whole or not at all; a failure is told, and the
-// program ends all the same.
+// program ends all the same. A file refused at the start is left alone.
 void TForm1::saveSettings()
 {
-    const QString reason =
+    if (m_keepSettingsFile)
+        return;
+    const files::WriteOutcome saved =
         settings::save(m_settingsPath, {this, m_editor, m_help}, static_cast<int>(m_language->current()));
-    if (!reason.isEmpty())
+    if (!saved.written())
         shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotSaved) +
-                                       QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
+                                       QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") +
+                                       shell::writeFailureReason(saved, m_settingsPath));
 }
 
 void TForm1::openTableEditor()

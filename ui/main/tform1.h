@@ -103,6 +103,8 @@ private:
 
     QString m_programFolder;
     QString m_settingsPath;
+    // the settings file was refused at the start: not written at close
+    bool m_keepSettingsFile = false;
     LanguageSwitch* m_language = nullptr;
     density::ReductionTable m_table;
     shell::WidgetMessageSink m_sink{this};
