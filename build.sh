@@ -11,7 +11,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file locales)
+          desktop-file-utils appstream dpkg-dev file locales
+          libqt6sql6-sqlite libqt6printsupport6 poppler-utils)
 
 LOGS=build/logs
 mkdir -p "$LOGS"
