@@ -80,6 +80,13 @@ std::vector<Key> buildTable()
         }
         keys.push_back({gost, indicator.recalc, "1", KeyKind::Mark, Window::Main, indicator.recalc});
     }
+    // the journal window's place and size, and whether the journal is kept
+    const char* journal = "Journal";
+    keys.push_back({journal, "Top", "120", KeyKind::Top, Window::Journal, ""});
+    keys.push_back({journal, "Left", "120", KeyKind::Left, Window::Journal, ""});
+    keys.push_back({journal, "Height", "480", KeyKind::Height, Window::Journal, ""});
+    keys.push_back({journal, "Width", "760", KeyKind::Width, Window::Journal, ""});
+    keys.push_back({journal, "Enabled", "1", KeyKind::Mark, Window::Main, "actionJournalEnabled"});
     return keys;
 }
 

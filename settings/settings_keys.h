@@ -6,7 +6,7 @@
 // The keys of settings.ini: what each one holds and where it goes.
 namespace settings {
 
-enum class Window { Main, Editor };
+enum class Window { Main, Editor, Journal };
 
 enum class KeyKind {
     Top,       // window's top edge
@@ -29,7 +29,7 @@ struct Key {
     std::string target;  // the component's object name; empty for the window
 };
 
-// The 129 keys in the order a new file lists them.
+// The keys in the order a new file lists them.
 const std::vector<Key>& keyTable();
 
 // Kinds in the order they are read: geometry, fields, language, radio

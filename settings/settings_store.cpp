@@ -25,7 +25,15 @@ namespace {
 
 QWidget* windowOf(const Windows& windows, Window window)
 {
-    return window == Window::Main ? windows.main : windows.editor;
+    switch (window) {
+    case Window::Main:
+        return windows.main;
+    case Window::Editor:
+        return windows.editor;
+    case Window::Journal:
+        return windows.journal;
+    }
+    return nullptr;
 }
 
 QObject* targetOf(ObjectIndex& objects, const Windows& windows, const Key& key)
@@ -175,6 +183,11 @@ Location locate(const QString& programFolder)
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/vantorel/");
     return locate(programFolder, probe.open(), userFolder,
                   QFileInfo::exists(userFolder + QStringLiteral("settings.ini")));
+}
+
+QString dataFilePath(const Location& location, const QString& fileName)
+{
+    return QFileInfo(location.writePath).absolutePath() + QLatin1Char('/') + fileName;
 }
 
 int load(const QString& path, const Windows& windows)

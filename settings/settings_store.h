@@ -12,7 +12,8 @@ namespace settings {
 
 struct Windows {
     QWidget* main = nullptr;
-    QWidget* editor = nullptr;  // may be absent: its keys then keep their defaults
+    QWidget* editor = nullptr;   // may be absent: its keys then keep their defaults
+    QWidget* journal = nullptr;  // likewise
 };
 
 // Where the file is read from and written to.
@@ -28,6 +29,10 @@ Location locate(const QString& programFolder, bool programFolderWritable, const 
                 bool userFileExists);
 // The same for this machine: the user's folder is $XDG_CONFIG_HOME/vantorel/.
 Location locate(const QString& programFolder);
+
+// A file of the program's own data (journal.sqlite), kept in the folder the
+// settings are written to.
+QString dataFilePath(const Location& location, const QString& fileName);
 
 // Reads every key and applies it at once; returns the stored language tag.
 // A missing or unreadable file gives every default.
