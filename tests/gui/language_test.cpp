@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "support/main_window_fixture.h"
+#include "ui/journal/journal_form.h"
 #include "ui/main/caption_table.h"
 #include "ui/main/language.h"
 
@@ -58,7 +59,8 @@ TEST_F(Language, EveryComponentOfTheCaptionTableExistsInItsWindow)
     EXPECT_EQ(form().objectName(), QStringLiteral("TForm1"));
     EXPECT_EQ(m_editor.objectName(), QStringLiteral("TForm2"));
     EXPECT_EQ(m_about.objectName(), QStringLiteral("TO_progr_form"));
-    const QStringList missing = gui::applyLanguage({&form(), &m_editor, &m_about}, text::UiLanguage::English);
+    const QStringList missing =
+        gui::applyLanguage({&form(), &m_editor, &m_about, form().journalForm()}, text::UiLanguage::English);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
 }
 

@@ -13,6 +13,7 @@
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "support/main_window_fixture.h"
+#include "ui/journal/journal_form.h"
 
 namespace {
 
@@ -134,14 +135,15 @@ TEST_F(SettingsFile, FirstCloseWritesEveryDefaultInOrder)
     showForm();
     form().close();
     const QByteArray file = readIni();
-    EXPECT_EQ(file.count('='), 129);
+    EXPECT_EQ(file.count('='), 134);
     EXPECT_TRUE(file.startsWith("[Gost]\nTop=5\nLeft=5\ned1=900\ned2=20\ned4=900\n"));
     for (const char* run :
          {"ed41=10\ned42=20\nlanguage_tag=1\nChek_1=1\nChek_2=0\n", "Chek_12=1\nrd1=0\nrd2=1\nrd3=0\n",
           "rd18=0\nN14=1\nN15=0\nN12=1\nN9=1\n", "N37=1\nN38=0\nN40=1\nN41=1\nN42=0\nN43=0\nN45=1\nN46=1\n",
           "N68=1\nN69=1\nN70=0\nN71=0\nN73=1\nN74=1\n"})
         EXPECT_TRUE(file.contains(run)) << run;
-    EXPECT_TRUE(file.endsWith("N101=1\nN102=0\nN103=1\n[Form2]\nTop=10\nLeft=10\nHeight=300\nWidth=500\n"));
+    EXPECT_TRUE(file.contains("N101=1\nN102=0\nN103=1\n[Form2]\nTop=10\nLeft=10\nHeight=300\nWidth=500\n"));
+    EXPECT_TRUE(file.endsWith("[Journal]\nTop=120\nLeft=120\nHeight=480\nWidth=760\nEnabled=1\n"));
 }
 
 TEST_F(SettingsFile, HandEditedFileIsReadKeyByKey)
@@ -213,6 +215,8 @@ TEST_F(SettingsFile, EveryKeySurvivesACloseAndANewStart)
     form().move(40, 30);
     m_editor.move(20, 25);
     m_editor.resize(520, 320);
+    form().journalForm()->move(60, 70);
+    form().journalForm()->resize(700, 400);
     form().close();
     const QByteArray first = readIni();
 

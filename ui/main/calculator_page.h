@@ -67,7 +67,13 @@ class CalculatorPage : public QWidget {
 public:
     CalculatorPage(const char* objectName, const BlockRunner& runner);
 
+    const std::vector<const CalculatorBlock*>& blocks() const { return m_blocks; }
+    // The group box that holds the block's fields and button.
+    static QWidget* boxOf(const CalculatorBlock& block);
+
 signals:
+    // The block's box was right-clicked.
+    void blockMenuRequested(const CalculatorBlock* block, const QPoint& globalPos);
     // The help button was clicked: the page file of the help ("density15.html").
     void helpRequested(const QString& pageFile);
 
@@ -75,9 +81,12 @@ protected:
     void run(const CalculatorBlock& block) const { m_runner.run(block); }
     // A help button named `name` under the content, opening pageFile.
     QToolButton* helpButton(QWidget* parent, const char* name, const char* pageFile);
+    // The page's blocks, once built; each box gets the block's context menu.
+    void addBlocks(std::initializer_list<const CalculatorBlock*> blocks);
 
 private:
     const BlockRunner& m_runner;
+    std::vector<const CalculatorBlock*> m_blocks;
 };
 
 }  // namespace gui

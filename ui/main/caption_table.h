@@ -2,10 +2,10 @@
 
 #include <vector>
 
-// Every fixed text of the three windows in Russian and English.
+// Every fixed text of the windows in Russian and English.
 namespace gui {
 
-enum class CaptionWindow { Main, Editor, About };
+enum class CaptionWindow { Main, Editor, About, Journal };
 
 // Caption: a label's, button's or menu item's text, a group box's or menu's
 // title, a tab page's tab text, a window's title, a text area's whole text.

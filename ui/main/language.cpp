@@ -67,13 +67,25 @@ QWidget* windowOf(const LanguageWindows& windows, CaptionWindow window)
         return windows.editor;
     case CaptionWindow::About:
         return windows.about;
+    case CaptionWindow::Journal:
+        return windows.journal;
     }
     return nullptr;
 }
 
 const char* windowName(CaptionWindow window)
 {
-    return window == CaptionWindow::Main ? "TForm1" : window == CaptionWindow::Editor ? "TForm2" : "TO_progr_form";
+    switch (window) {
+    case CaptionWindow::Main:
+        return "TForm1";
+    case CaptionWindow::Editor:
+        return "TForm2";
+    case CaptionWindow::About:
+        return "TO_progr_form";
+    case CaptionWindow::Journal:
+        return "JournalForm";
+    }
+    return "";
 }
 
 bool isChecked(settings::ObjectIndex& objects, QWidget* window, const char* name)
@@ -167,7 +179,9 @@ void LanguageSwitch::start(int storedTag)
 QStringList LanguageSwitch::apply(text::UiLanguage language)
 {
     m_russianMarked = language == text::UiLanguage::Russian;
-    return applyLanguage(m_windows, language);
+    const QStringList missing = applyLanguage(m_windows, language);
+    emit applied();
+    return missing;
 }
 
 void LanguageSwitch::chooseRussian()

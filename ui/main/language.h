@@ -14,6 +14,7 @@ struct LanguageWindows {
     QWidget* main = nullptr;
     QWidget* editor = nullptr;
     QWidget* about = nullptr;
+    QWidget* journal = nullptr;
 };
 
 // Every text of the three windows in the language, found by object name:
@@ -32,11 +33,16 @@ class LanguageSwitch : public QObject {
 public:
     explicit LanguageSwitch(QWidget* main);
     void setWindows(QWidget* editor, QWidget* about);
+    void setJournalWindow(QWidget* journal) { m_windows.journal = journal; }
 
     // At show: the stored tag, English for 2 and Russian for any other value.
     void start(int storedTag);
     text::UiLanguage current() const { return m_current; }
     QStringList apply(text::UiLanguage language);
+
+signals:
+    // Every text has been set in the language.
+    void applied();
 
 private:
     // Russian always applies again; English only while Russian carries the

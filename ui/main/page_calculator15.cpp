@@ -96,6 +96,7 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
 
     m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
                       v.density,   massLabel,   givenMassLabel, givenDensityLabel};
+    addBlocks({&m, &v});
     tabOrder({m.quantity, m.density, m.temperature, m.pressureOn, m.pressure, m.group[0], m.calculate, m.mass,
               m_chain.box, v.quantity, v.density, v.temperature, v.pressureOn, v.pressure, v.group[0], v.calculate,
               v.volume});

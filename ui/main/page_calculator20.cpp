@@ -53,6 +53,7 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
 
     m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
                       v.density,   massLabel,   givenMassLabel, givenDensityLabel};
+    addBlocks({&m, &v});
     tabOrder({m.quantity, m.density, m.temperature, m.calculate, m.mass, m_chain.box, v.quantity, v.density,
               v.temperature, v.calculate, v.volume});
     connect(m.calculate, &QPushButton::clicked, this, &Calculator20Page::volumeToMass);

@@ -59,6 +59,7 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     m_tableText->hide();
 
     m_chain.locked = {r.calculate, a.calculate, r.density20, a.density, resultLabel, givenLabel};
+    addBlocks({&r, &a});
     tabOrder({r.density, r.temperature, r.calculate, r.density20, m_chain.box, a.density, a.temperature, a.calculate,
               a.actualDensity});
     connect(r.calculate, &QPushButton::clicked, this, &Density20Page::reduceTo20);

@@ -13,15 +13,18 @@
 #include <algorithm>
 
 #include "form_builder.h"
+#include "journal/journal_file.h"
 #include "language.h"
 #include "main_menu.h"
 #include "page_control.h"
 #include "pages.h"
+#include "results_actions.h"
 #include "settings/settings_store.h"
 #include "shell/about_form.h"
 #include "shell/help.h"
 #include "shell/message_box.h"
 #include "ui/editor/tform2.h"
+#include "ui/journal/journal_form.h"
 #include "unit_indicator.h"
 
 // the icons live in the static ui library, so their registration is called for
@@ -51,6 +54,7 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
     m_editor = editor;
     m_about = about;
     m_language->setWindows(editor, about);
+    m_language->setJournalWindow(m_journal.get());
     // a window built and never shown still reads in the language in force
     m_language->apply(m_language->current());
 }
@@ -78,11 +82,20 @@ void TForm1::buildWindow()
          std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
         connect(page, &CalculatorPage::helpRequested, this, &TForm1::helpRequested);
 
+    m_journal = std::make_unique<JournalForm>();
+    m_results = new ResultsActions(this);
+    for (CalculatorPage* page :
+         std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
+        m_results->addPage(page);
+    m_runner.setObserver([this](const CalculatorBlock& block, const calc::Inputs& inputs, const calc::Outcome& outcome,
+                                const QDateTime& at) { m_results->observe(block, inputs, outcome, at); });
+
     build::applyFieldColours(this);
     bindIndicators();
     connectMenu();
     connectUnitIndicators();
     m_language = new LanguageSwitch(this);
+    connect(m_language, &LanguageSwitch::applied, m_journal.get(), &JournalForm::retranslate);
     // the builders leave every text to the language step; a window built and
     // never shown reads Russian, and its size fits the Russian texts
     m_language->apply(text::UiLanguage::Russian);
@@ -108,6 +121,11 @@ void TForm1::connectMenu()
             [this] { emit helpRequested(QStringLiteral("gost_index.html")); });
     connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::N8Click);
     connect(this, &TForm1::helpRequested, this, &TForm1::OpenHelp);
+    connect(component<QAction>(QStringLiteral("actionJournal")), &QAction::triggered, this, &TForm1::showJournal);
+    m_results->setItems(component<QAction>(QStringLiteral("actionCopyResults")),
+                        component<QAction>(QStringLiteral("actionPrintRecord")),
+                        component<QAction>(QStringLiteral("actionExportRecordPdf")),
+                        component<QAction>(QStringLiteral("actionJournalEnabled")));
 }
 
 void TForm1::fixSize()
@@ -158,7 +176,10 @@ int TForm1::LoadSettings()
 {
     const settings::Location location = settings::locate(m_programFolder);
     m_settingsPath = location.writePath;
-    return settings::load(location.readPath, {this, m_editor});
+    const QString journalPath = settings::dataFilePath(location, QString::fromLatin1(journal::kJournalFileName));
+    m_results->recorder().setPath(journalPath);
+    m_journal->setJournalPath(journalPath);
+    return settings::load(location.readPath, {this, m_editor, m_journal.get()});
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
@@ -170,14 +191,16 @@ void TForm1::EnablePressureEdit()
 
 void TForm1::LoadReductionTable()
 {
-    density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink);
+    if (density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink))
+        m_results->setTable(m_programFolder + QString::fromLatin1(density::kTableFileName));
 }
 
 // The file is replaced whole or not at all; a failure is told, and the
 // program ends all the same.
 void TForm1::SaveSettings()
 {
-    const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
+    const QString reason =
+        settings::save(m_settingsPath, {this, m_editor, m_journal.get()}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
         shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotSaved) +
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
@@ -205,6 +228,13 @@ void TForm1::ShowAbout()
 {
     if (m_about)
         m_about->showFor(this);
+}
+
+void TForm1::showJournal()
+{
+    m_journal->show();
+    m_journal->raise();
+    m_journal->activateWindow();
 }
 
 // Hands a help page of the current language to the desktop.

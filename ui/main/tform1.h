@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "calculator_block.h"
@@ -18,6 +19,8 @@ class TO_progr_form;
 namespace gui {
 
 class ApiPage;
+class JournalForm;
+class ResultsActions;
 class Calculator15Page;
 class Calculator20Page;
 class Density15Page;
@@ -54,6 +57,8 @@ public:
     }
     PageControl* pageControl() const { return m_pages; }
     ApiPage* apiPage() const { return m_api; }
+    JournalForm* journalForm() const { return m_journal.get(); }
+    ResultsActions* results() const { return m_results; }
     // The 19 indicators in the order of the indicator table, bound to their
     // fields and range labels.
     const std::vector<UnitIndicator*>& indicators() const { return m_indicators; }
@@ -92,6 +97,7 @@ private:
     void N5Click();
     void N8Click();
     void ShowAbout();
+    void showJournal();
     void OpenHelp(const QString& page);
 
     QString m_programFolder;
@@ -109,6 +115,8 @@ private:
     Density15Page* m_density15 = nullptr;
     Calculator15Page* m_calculator15 = nullptr;
     std::vector<UnitIndicator*> m_indicators;
+    ResultsActions* m_results = nullptr;
+    std::unique_ptr<JournalForm> m_journal;
 };
 
 }  // namespace gui
