@@ -12,6 +12,8 @@ cd "$(dirname "$0")"
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file locales
+          python3-dev python3-pybind11 python3-numpy python3-pandas python3-pytest python3-dask
+          python3-distributed
           libqt6sql6-sqlite libqt6printsupport6 poppler-utils)
 
 LOGS=build/logs
@@ -90,6 +92,30 @@ run_tests() {
   fi
 }
 
+# The Python module's tests, with Debian's python3 against the module in the
+# build tree; said to be skipped where the module or pytest is missing.
+run_python_tests() {
+  local log=$LOGS/test-python.log
+  local python=/usr/bin/python3
+  if ! compgen -G "build/python/vantorel*.so" >/dev/null; then
+    echo "Python tests skipped: the module was not built (pybind11 or Python's headers missing)"
+    return 0
+  fi
+  if ! "$python" -c "import pytest, numpy" 2>/dev/null; then
+    echo "Python tests skipped: $python lacks pytest or numpy"
+    return 0
+  fi
+  echo "Testing Python (log: $log)"
+  if env PYTHONPATH="$PWD/build/python" VANTOREL_CALC="$PWD/build/bin/vantorel-calc" \
+    "$python" -m pytest -p no:cacheprovider -q python/tests >"$log" 2>&1; then
+    tail -n 1 "$log"
+  else
+    tail -n 30 "$log"
+    echo "failed; the output of the Python tests is in $log" >&2
+    return 1
+  fi
+}
+
 # The sanitizer and fuzzer builds use clang and its runtime, only when asked for.
 CLANG_PACKAGES=(clang libclang-rt-dev)
 
@@ -119,6 +145,7 @@ case "${1:-}" in
     status=0
     run_tests "$LOGS/test-C.log" LANG=C.UTF-8 || status=1
     run_tests "$LOGS/test-ru.log" LANG=ru_RU.UTF-8 || status=1
+    run_python_tests || status=1
     exit $status
     ;;
   package)

@@ -44,7 +44,7 @@ TForm1::TForm1(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantorel.xpm")));
     move(219, 113);
     buildWindow();
-    FormCreate();
+    m_programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
 TForm1::~TForm1() = default;
@@ -104,7 +104,7 @@ void TForm1::buildWindow()
 
 void TForm1::bindIndicators()
 {
-    for (const IndicatorEntry& entry : indicatorTable()) {
+    for (const settings::IndicatorEntry& entry : settings::indicatorTable()) {
         auto* indicator = component<UnitIndicator>(QString::fromLatin1(entry.panel));
         Q_ASSERT(indicator);
         indicator->bind(component<QLineEdit>(QString::fromLatin1(entry.field)),
@@ -115,12 +115,12 @@ void TForm1::bindIndicators()
 
 void TForm1::connectMenu()
 {
-    connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::N4Click);
-    connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::N5Click);
+    connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::close);
+    connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::openTableEditor);
     connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this,
             [this] { emit helpRequested(QStringLiteral("gost_index.html")); });
-    connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::N8Click);
-    connect(this, &TForm1::helpRequested, this, &TForm1::OpenHelp);
+    connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::showAbout);
+    connect(this, &TForm1::helpRequested, this, &TForm1::openHelp);
     connect(component<QAction>(QStringLiteral("actionJournal")), &QAction::triggered, this, &TForm1::showJournal);
     m_results->setItems(component<QAction>(QStringLiteral("actionCopyResults")),
                         component<QAction>(QStringLiteral("actionPrintRecord")),
@@ -138,41 +138,31 @@ void TForm1::fixSize()
     setFixedSize(sizeHint());
 }
 
-void TForm1::FormCreate()
-{
-    m_programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
-
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     // restoring from the task bar is not a new show
     if (!event->spontaneous())
-        FormShow();
+        restoreFromSettings();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    saveSettings();
     event->accept();
 }
 
-void TForm1::FormShow()
+void TForm1::restoreFromSettings()
 {
-    m_language->start(LoadSettings());
-    EnablePressureEdit();
-    RestoreUnitCaptions();
-    LoadReductionTable();
-}
-
-void TForm1::FormClose()
-{
-    SaveSettings();
+    m_language->start(loadSettings());
+    enablePressureEdits();
+    restoreUnitCaptions();
+    loadReductionTable();
 }
 
 // Every stored field, choice, unit mark, the language and both window
 // positions from settings.ini.
-int TForm1::LoadSettings()
+int TForm1::loadSettings()
 {
     const settings::Location location = settings::locate(m_programFolder);
     m_settingsPath = location.writePath;
@@ -183,13 +173,13 @@ int TForm1::LoadSettings()
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
-void TForm1::EnablePressureEdit()
+void TForm1::enablePressureEdits()
 {
     m_density15->enablePressureEdit();
     m_calculator15->enablePressureEdits();
 }
 
-void TForm1::LoadReductionTable()
+void TForm1::loadReductionTable()
 {
     if (density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink))
         m_results->setTable(m_programFolder + QString::fromLatin1(density::kTableFileName));
@@ -197,7 +187,7 @@ void TForm1::LoadReductionTable()
 
 // The file is replaced whole or not at all; a failure is told, and the
 // program ends all the same.
-void TForm1::SaveSettings()
+void TForm1::saveSettings()
 {
     const QString reason =
         settings::save(m_settingsPath, {this, m_editor, m_journal.get()}, static_cast<int>(m_language->current()));
@@ -206,12 +196,7 @@ void TForm1::SaveSettings()
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
 }
 
-void TForm1::N4Click()
-{
-    close();
-}
-
-void TForm1::N5Click()
+void TForm1::openTableEditor()
 {
     if (!m_editor)
         return;
@@ -219,12 +204,7 @@ void TForm1::N5Click()
     m_editor->exec();
 }
 
-void TForm1::N8Click()
-{
-    ShowAbout();
-}
-
-void TForm1::ShowAbout()
+void TForm1::showAbout()
 {
     if (m_about)
         m_about->showFor(this);
@@ -238,7 +218,7 @@ void TForm1::showJournal()
 }
 
 // Hands a help page of the current language to the desktop.
-void TForm1::OpenHelp(const QString& page)
+void TForm1::openHelp(const QString& page)
 {
     shell::openHelpPage(this, m_programFolder, page);
 }

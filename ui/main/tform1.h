@@ -72,16 +72,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
-    void FormClose();
+    // The first show: the stored state, the language, the pressure fields,
+    // the unit captions, then the reduction table.
+    void restoreFromSettings();
 
     // Steps of the show and close sequences.
-    int LoadSettings();  // the stored language tag
-    void EnablePressureEdit();
-    void RestoreUnitCaptions();
-    void LoadReductionTable();
-    void SaveSettings();
+    int loadSettings();  // the stored language tag
+    void enablePressureEdits();
+    void restoreUnitCaptions();
+    void loadReductionTable();
+    void saveSettings();
 
     void buildWindow();
     void bindIndicators();
@@ -90,15 +90,14 @@ private:
 
     // Unit indicators
     void connectUnitIndicators();
-    void Panel16DblClick(UnitIndicator* panel);
-    void ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit);
+    // The indicators of a kind in the order of the table.
+    std::vector<UnitIndicator*> indicatorsOf(density::UnitKind kind) const;
+    void setUnitOfAll(const std::vector<UnitIndicator*>& indicators, int unit);
 
-    void N4Click();
-    void N5Click();
-    void N8Click();
-    void ShowAbout();
+    void openTableEditor();
+    void showAbout();
     void showJournal();
-    void OpenHelp(const QString& page);
+    void openHelp(const QString& page);
 
     QString m_programFolder;
     QString m_settingsPath;
