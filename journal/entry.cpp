@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cstdlib>
 
 namespace journal {
 
@@ -49,6 +50,19 @@ std::vector<Quantity> quantitiesFromJson(const QString& json)
                        o.value(QStringLiteral("value")).toString(), o.value(QStringLiteral("unit")).toString()});
     }
     return out;
+}
+
+QString timeText(const QDateTime& at, QChar separator, bool milliseconds)
+{
+    const int offset = at.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    const QString date =
+        at.toString(milliseconds ? QStringLiteral("yyyy-MM-dd_HH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd_HH:mm:ss"))
+            .replace(QLatin1Char('_'), separator);
+    return date + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString programVersion()

@@ -55,6 +55,11 @@ QString tabSeparatedLines(const Entry& entry);
 QString toJson(const std::vector<Quantity>& quantities);
 std::vector<Quantity> quantitiesFromJson(const QString& json);
 
+// "2026-12-08T21:05:03.120+03:00": the local time with its offset, the
+// offset written out also when it is zero; with `separator` ' ' and
+// milliseconds left out, the same for reading.
+QString timeText(const QDateTime& at, QChar separator = QLatin1Char('T'), bool milliseconds = true);
+
 // The version of this program ("1.0.0").
 QString programVersion();
 

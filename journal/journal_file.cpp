@@ -222,13 +222,12 @@ FileOutcome JournalFile::append(Entry& e)
         "INSERT INTO entries (recorded_at, page, block, standard, product_group, glass_correction, pressure_on, "
         "inputs, results, inputs_json, results_json, messages, status, language, table_path, table_checksum, "
         "program_version) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    const QDateTime at = e.recordedAt.toOffsetFromUtc(e.recordedAt.offsetFromUtc());
     for (const QVariant& v :
-         {requiredText(at.toString(Qt::ISODateWithMs)), requiredText(e.page), requiredText(e.block),
-          requiredText(e.standard), optionalText(e.productGroup), optionalFlag(e.glassCorrection),
-          optionalFlag(e.pressureOn), requiredText(quantityLines(e.inputs)), requiredText(quantityLines(e.results)),
-          requiredText(toJson(e.inputs)), requiredText(toJson(e.results)), requiredText(messagesJson(e.messages)),
-          requiredText(e.status), requiredText(e.language), optionalText(e.tablePath), optionalText(e.tableChecksum),
+         {requiredText(timeText(e.recordedAt)), requiredText(e.page), requiredText(e.block), requiredText(e.standard),
+          optionalText(e.productGroup), optionalFlag(e.glassCorrection), optionalFlag(e.pressureOn),
+          requiredText(quantityLines(e.inputs)), requiredText(quantityLines(e.results)), requiredText(toJson(e.inputs)),
+          requiredText(toJson(e.results)), requiredText(messagesJson(e.messages)), requiredText(e.status),
+          requiredText(e.language), optionalText(e.tablePath), optionalText(e.tableChecksum),
           requiredText(e.programVersion)})
         q.addBindValue(v);
     if (!q.exec())

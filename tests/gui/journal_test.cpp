@@ -115,7 +115,7 @@ TEST_F(Journal, EveryRunOfACourseIsOneEntry)
             "[]", "ok", "ru", "NULL", "1.0.0"}));
     EXPECT_FALSE(actual.isEmpty());
     // local time with its offset, to the millisecond
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}([+-]\d\d:\d\d|Z)$)"))
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d$)"))
                     .match(rows[0][13])
                     .hasMatch())
         << rows[0][13].toStdString();

@@ -180,7 +180,12 @@ void JournalForm::reload()
         }
         m_model->appendRow(items);
     }
+    // long texts wrap inside their cells rather than push the rest aside
     m_table->resizeColumnsToContents();
+    // (the inputs and results, columns 5 and 6, get the most room)
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), column == 5 || column == 6 ? 280 : 160));
+    m_table->resizeRowsToContents();
 }
 
 const journal::Entry* JournalForm::currentEntry() const

@@ -150,7 +150,11 @@ QString statusName(const QString& key)
 
 QString standardName(const QString& standard)
 {
-    return russian() ? QString(standard).replace(QStringLiteral("GOST"), QStringLiteral("ГОСТ")) : standard;
+    if (!russian())
+        return standard;
+    return QString(standard)
+        .replace(QStringLiteral("GOST R"), QStringLiteral("ГОСТ Р"))
+        .replace(QStringLiteral("GOST"), QStringLiteral("ГОСТ"));
 }
 
 QString choicesText(const journal::Entry& e)

@@ -54,7 +54,7 @@ QTextDocument* document(const QString& html, int points, QObject* parent)
 
 QString recordedText(const journal::Entry& e)
 {
-    return e.recordedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss t"));
+    return journal::timeText(e.recordedAt, QLatin1Char(' '), false);
 }
 
 QStringList entryHeaders()
@@ -69,7 +69,7 @@ QStringList entryHeaders()
 
 QStringList entryCells(const journal::Entry& e, QChar decimal)
 {
-    return {e.recordedAt.toString(Qt::ISODate),
+    return {recordedText(e),
             pageName(e.page),
             blockName(e.block),
             standardName(e.standard),

@@ -17,7 +17,7 @@ namespace gui {
 // separator given replaces the one of the numbers.
 QStringList entryHeaders();
 QStringList entryCells(const journal::Entry& entry, QChar decimal = QChar());
-// "08.12.2026 21:05:03 +03:00"
+// "2026-12-08 21:05:03 +03:00"
 QString recordedText(const journal::Entry& entry);
 
 // The record: title, date and time, page and block, standard, group and

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QMenu>
 #include <QPrinter>
 #include <QRadioButton>
@@ -114,6 +115,7 @@ void ResultsActions::exportRecordPdf()
     if (!entry)
         return;
     FileRequest request;
+    request.folder = QDir::homePath();
     request.proposedName =
         QStringLiteral("record-%1.pdf").arg(entry->recordedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
     request.filter = journalText(JournalText::PdfFilter);
