@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -208,6 +209,7 @@ QString JournalForm::askPath(const QString& proposedName, const QString& filter)
     request.folder = QDir::homePath();
     request.proposedName = proposedName;
     request.filter = filter;
+    request.defaultSuffix = QFileInfo(proposedName).suffix();
     return m_dialogs.saveFile(this, request);
 }
 

@@ -119,6 +119,7 @@ void ResultsActions::exportRecordPdf()
     request.proposedName =
         QStringLiteral("record-%1.pdf").arg(entry->recordedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
     request.filter = journalText(JournalText::PdfFilter);
+    request.defaultSuffix = QStringLiteral("pdf");
     const QString path = m_dialogs.saveFile(m_window, request);
     if (path.isEmpty())
         return;
