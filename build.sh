@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev fonts-dejavu-core
+          libbenchmark-dev libsimpleini-dev nlohmann-json3-dev libcli11-dev fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file locales
           python3-dev python3-pybind11 python3-numpy python3-pandas python3-pytest python3-dask
           python3-distributed

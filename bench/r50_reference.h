@@ -4,7 +4,7 @@
 // baseline the benchmark compares with: an estimate with its checks per
 // round, std::optional between the steps. With `reselect` it also applies
 // the set the result itself selects (continuing from the result with that
-// set, at most four times, the first result standing where sets alternate):
+// set, at most four times, the last estimate standing where sets alternate):
 // the plain form of what density::r50ReduceTo15Value computes.
 #include <cmath>
 #include <optional>
@@ -71,19 +71,17 @@ inline std::optional<double> reduceTo15(double observed, double temperatureC, Pr
     m = settle(set, *m, observed, temperatureC, rounds);
     if (!m || !reselect || group != ProductGroup::Products)
         return m;
-    const std::optional<double> first = m;
-    for (int k = 0; k <= 4; ++k) {
+    for (int k = 0; k < 4; ++k) {
         const R50Coefficients own = density::r50FreeSet(group, *m);
         if (sameSet(own, set))
             return m;
-        if (k == 4)
+        const std::optional<double> next = settle(own, *m, observed, temperatureC, rounds);
+        if (!next)
             break;
-        m = settle(own, *m, observed, temperatureC, rounds);
-        if (!m)
-            break;
+        m = next;
         set = own;
     }
-    return first;
+    return m;
 }
 
 }  // namespace reference

@@ -303,6 +303,14 @@ std::optional<long double> parseNumberExtended(std::string_view text)
     return toExtended(text, scan(text, g_separator == ',', g_separator == '.'));
 }
 
+std::optional<DecimalNumber> parseNumberDecimal(std::string_view text)
+{
+    const Scanned s = scan(text, g_separator == ',', g_separator == '.');
+    if (!s.ok)
+        return std::nullopt;
+    return DecimalNumber{s.negative, s.exact, s.mantissa, s.exponent10};
+}
+
 std::optional<double> parseTableNumber(std::string_view text)
 {
     return toDouble(text, scan(text, true, true));

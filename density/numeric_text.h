@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,17 @@ struct FieldReading {
 };
 FieldReading readField(std::string_view text);
 std::optional<long double> parseNumberExtended(std::string_view text);
+
+// A field text as the decimal it is: -1^negative x digits x 10^exponent.
+// `exact` is false when it has more than 19 significant digits (digits then
+// holds the first 19). Nothing when the text is not a number.
+struct DecimalNumber {
+    bool negative = false;
+    bool exact = true;
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+std::optional<DecimalNumber> parseNumberDecimal(std::string_view text);
 
 // Parses a number of the reduction table file: the decimal comma and the
 // decimal point are both accepted, whatever the locale.

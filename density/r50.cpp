@@ -191,25 +191,19 @@ std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, P
         return capped();
 
     // the set the result itself selects: where it is another, go on from
-    // the result with that set; where no set agrees with its own result,
-    // the first result stands
+    // the result with that set. Where no set agrees with its own result the
+    // sets alternate across a boundary and the estimates close in on it: the
+    // last estimate stands.
     if (group == ProductGroup::Products) {
-        const double first = m;
-        const int firstRounds = rounds;
-        bool consistent = false;
-        for (int k = 0; k <= kMaxReselections; ++k) {
+        for (int k = 0; k < kMaxReselections; ++k) {
             const int own = productsIndex(m);
-            if (own == set) {
-                consistent = true;
+            if (own == set)
                 break;
-            }
-            if (k == kMaxReselections || !reduction.settle(own, m, rounds))
+            double next = m;
+            if (!reduction.settle(own, next, rounds))
                 break;
+            m = next;
             set = own;
-        }
-        if (!consistent) {
-            m = first;
-            rounds = firstRounds;
         }
     }
     if (iterations)

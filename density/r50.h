@@ -60,8 +60,9 @@ double r50Compressibility(double density15, double temperatureC);
 // iteration reaches the cap. A petroleum product's result lies in the
 // sub-range whose set produced it: where the settled result selects another
 // set, the iteration goes on from it with that set (at most four times; if
-// the sets alternate, the first result stands). `iterations` receives the
-// rounds of the iteration, those after a re-selection included.
+// the sets keep alternating, the estimates close in on the boundary between
+// them and the last one stands). `iterations` receives the rounds of the
+// iteration, those after a re-selection included.
 std::optional<double> r50ReduceTo15Value(double observed, double temperatureC, ProductGroup group,
                                          int* iterations = nullptr);
 // The numeric core of the actual density (pressure in MPa, 0 for none); may

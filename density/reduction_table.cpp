@@ -8,16 +8,20 @@
 #include <memory>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "numeric_text.h"
+#include "wide_int.h"
 
 namespace density {
 
 namespace {
 
-std::string notANumber(std::string_view text, std::size_t line)
+std::string notANumber(std::string_view text, std::size_t line, const std::string& file)
 {
-    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of " +
-           kTableFileName + ")";
+    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of " + file + ")";
 }
 
 // The part of a line the reader looks at: after the first '=' when there is
@@ -28,6 +32,109 @@ std::string_view valueText(std::string_view line)
     if (eq != std::string_view::npos)
         return line.substr(eq + 1);
     return line.empty() ? line : line.substr(1);
+}
+
+// Decimals up to which readings and cells are taken as exact decimals.
+constexpr int kExactDecimals = 9;
+constexpr double kPow10[kExactDecimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr std::int64_t kPow10Int[kExactDecimals + 1] = {1,      10,      100,      1000,      10000,
+                                                        100000, 1000000, 10000000, 100000000, 1000000000};
+
+// The shortest decimal of at most kExactDecimals decimals that reads back as
+// the value: units x 10^-decimals. Nothing for a value that has none (or
+// lies beyond the table's magnitudes).
+bool exactDecimal(double value, std::int64_t& units, int& decimals)
+{
+    if (!(std::fabs(value) < 1e5))
+        return false;
+    for (int k = 0; k <= kExactDecimals; ++k) {
+        const double n = std::nearbyint(value * kPow10[k]);  // below 2^53: exact
+        if (n / kPow10[k] == value) {
+            units = static_cast<std::int64_t>(n);
+            decimals = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// An interpolation whose exact value, numerator / denominator, lies halfway
+// between two tenths gives that half as its double, so that it prints as one:
+// the double of the plain arithmetic may fall either side (998,9 + 0,5 x 9,9
+// is 1003,8499...). Any other value keeps the plain result.
+template <typename Int>
+double halfOfFraction(Int numerator, Int denominator, double plain)
+{
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    const Int twenty = numerator * 20;  // twenty times the value
+    if (denominator == 0 || twenty % denominator != 0)
+        return plain;
+    const Int halves = twenty / denominator;
+    if (halves % 2 == 0 || halves > (Int(1) << 53) || halves < -(Int(1) << 53))
+        return plain;
+    return static_cast<double>(halves) / 20;  // one correctly rounded division
+}
+
+// The same in 64 bits where the terms fit, as they do for what is typed.
+double halfOr(WideInt numerator, WideInt denominator, double plain)
+{
+    constexpr WideInt fits = WideInt(1) << 58;
+    if (numerator < fits && numerator > -fits && denominator < fits && denominator > -fits)
+        return halfOfFraction<std::int64_t>(static_cast<std::int64_t>(numerator),
+                                            static_cast<std::int64_t>(denominator), plain);
+    return halfOfFraction<WideInt>(numerator, denominator, plain);
+}
+
+// Whether a result of plain arithmetic, a few units of its last digit away
+// from the exact value, may stand for a half: a cheap test that lets the
+// exact one run only where it can matter.
+bool nearHalf(double plain)
+{
+    const double halves = plain * 20;
+    if (!(std::fabs(halves) < 1e15))
+        return false;
+    const std::int64_t nearest = static_cast<std::int64_t>(halves + (halves < 0 ? -0.5 : 0.5));
+    return std::fabs(halves - static_cast<double>(nearest)) < 1e-6 && (nearest & 1) != 0;
+}
+
+// vlo + (observed - lo) * (vhi - vlo) / 10, or the half its decimals give.
+double interpolate20(double vlo, double vhi, int lo, double observed)
+{
+    const double plain = vlo + (observed - lo) * (vhi - vlo) / kColumnStep;
+    std::int64_t a = 0, b = 0, reading = 0;
+    int aDecimals = 0, bDecimals = 0, readingDecimals = 0;
+    if (!nearHalf(plain) || !exactDecimal(vlo, a, aDecimals) || !exactDecimal(vhi, b, bDecimals) ||
+        !exactDecimal(observed, reading, readingDecimals))
+        return plain;
+    // at the scale 10^-(cell decimals + reading decimals + 1)
+    const int cellDecimals = std::max(aDecimals, bDecimals);
+    const WideInt wa = static_cast<WideInt>(a) * kPow10Int[cellDecimals - aDecimals];
+    const WideInt wb = static_cast<WideInt>(b) * kPow10Int[cellDecimals - bDecimals];
+    const WideInt offset = reading - static_cast<WideInt>(lo) * kPow10Int[readingDecimals];
+    WideInt denominator = 1;
+    for (int k = cellDecimals + readingDecimals + 1; k > 0; --k)
+        denominator *= 10;
+    return halfOr(wa * kPow10Int[readingDecimals] * kColumnStep + offset * (wb - wa), denominator, plain);
+}
+
+// lo + 10 * (density20 - vlo) / (vhi - vlo), or the half its decimals give.
+double interpolateActual(double vlo, double vhi, int lo, double density20)
+{
+    const double plain = lo + kColumnStep * (density20 - vlo) / (vhi - vlo);
+    std::int64_t a = 0, b = 0, given = 0;
+    int aDecimals = 0, bDecimals = 0, givenDecimals = 0;
+    if (!nearHalf(plain) || !exactDecimal(vlo, a, aDecimals) || !exactDecimal(vhi, b, bDecimals) ||
+        !exactDecimal(density20, given, givenDecimals))
+        return plain;
+    // one fraction of integers at the scale of the most decimals
+    const int scale = std::max({aDecimals, bDecimals, givenDecimals});
+    a *= kPow10Int[scale - aDecimals];
+    b *= kPow10Int[scale - bDecimals];
+    given *= kPow10Int[scale - givenDecimals];
+    return halfOr(static_cast<WideInt>(lo) * (b - a) + static_cast<WideInt>(kColumnStep) * (given - a), b - a, plain);
 }
 
 }  // namespace
@@ -121,7 +228,7 @@ Result<int> ReductionTable::findRow(double temperatureC) const
     if (at != m_byTemperature.end() && at->temperature == temperatureC)
         return at->row;
     if (m_firstBadRow < static_cast<int>(m_rows.size()))
-        return Result<int>::failure(notANumber(m_rows[m_firstBadRow].temperatureText, m_firstBadRow));
+        return Result<int>::failure(notANumber(m_rows[m_firstBadRow].temperatureText, m_firstBadRow, m_fileName));
     return -1;
 }
 
@@ -136,13 +243,13 @@ Result<double> ReductionTable::cellValue(int row, int column) const
     case CellState::Malformed: {
         const std::string key = columnKey(kFirstColumn + column * kColumnStep);
         const std::string_view value = valueText(m_lines[row]);
-        return Result<double>::failure(notANumber(value.substr(value.find(key) + key.size(), 6), row));
+        return Result<double>::failure(notANumber(value.substr(value.find(key) + key.size(), 6), row, m_fileName));
     }
     case CellState::MissingKey:
         break;
     }
     return Result<double>::failure("column " + columnKey(kFirstColumn + column * kColumnStep) + " is missing in line " +
-                                   std::to_string(row + 1) + " of " + kTableFileName);
+                                   std::to_string(row + 1) + " of " + m_fileName);
 }
 
 Result<double> ReductionTable::lookupDensity20(double observed, double temperatureC) const
@@ -167,7 +274,7 @@ Result<double> ReductionTable::lookupDensity20(double observed, double temperatu
         return vhi;
 
     if (*vlo != 0 && *vhi != 0 && lo < observed && observed < hi)
-        return *vlo + (observed - lo) * (*vhi - *vlo) / kColumnStep;
+        return interpolate20(*vlo, *vhi, lo, observed);
     if (observed == lo && *vlo != 0)
         return *vlo;
     if (observed == hi && *vhi != 0)
@@ -197,7 +304,7 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
             // two equal cells: every density between the columns fits; the lower column answers
             if (vhi == vlo)
                 return lo;
-            return lo + kColumnStep * (density20 - vlo) / (vhi - vlo);
+            return interpolateActual(vlo, vhi, lo, density20);
         }
         vlo = vhi;
     }
@@ -210,6 +317,9 @@ std::string systemReason(int error)
 {
     return std::generic_category().message(error);
 }
+
+// in the system's words' style
+const char* const kNotARegularFile = "Not a regular file";
 
 std::size_t lineCount(std::string_view contents)
 {
@@ -232,40 +342,69 @@ TableFileOutcome readReductionTableText(std::string_view contents, ReductionTabl
     return {};
 }
 
-TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table)
+TableFileOutcome readTableFileContents(const std::string& path, std::string& contents)
 {
-    table = ReductionTable();
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
+    contents.clear();
+    // never blocks on a FIFO; a regular file ignores the flag
+    struct Descriptor {
+        int fd;
+        ~Descriptor()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    const int fd = file.fd;
+    if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             return {TableFileStatus::Missing, {}};
         return {TableFileStatus::Unreadable, systemReason(error)};
     }
-    // a regular file is measured first; a device or a pipe is read up to the cap
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > kMaxTableFileSize && !ec)
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return {TableFileStatus::Unreadable, systemReason(errno)};
+    if (S_ISDIR(info.st_mode))
+        return {TableFileStatus::Unreadable, systemReason(EISDIR)};
+    if (!S_ISREG(info.st_mode))
+        return {TableFileStatus::Unreadable, kNotARegularFile};
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxTableFileSize)
         return {TableFileStatus::TooLarge, {}};
-
-    std::string contents;
+    // a file that grows while it is read stops at the limit too
     char block[65536];
     while (true) {
-        const std::size_t n = std::fread(block, 1, sizeof block, file.get());
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {TableFileStatus::Unreadable, systemReason(errno)};
         if (n == 0)
             break;
-        if (contents.size() + n > kMaxTableFileSize)
+        if (contents.size() + static_cast<std::size_t>(n) > kMaxTableFileSize)
             return {TableFileStatus::TooLarge, {}};
-        contents.append(block, n);
+        contents.append(block, static_cast<std::size_t>(n));
     }
-    if (std::ferror(file.get()))
-        return {TableFileStatus::Unreadable, systemReason(errno)};
+    return {};
+}
+
+TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table)
+{
+    table = ReductionTable();
+    std::string contents;
+    const TableFileOutcome read = readTableFileContents(path, contents);
+    if (!read.read())
+        return read;
     return readReductionTableText(contents, table);
 }
 
 Message tableFileMessage(const std::string& path, const TableFileOutcome& outcome)
 {
     const std::size_t slash = path.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return tableFileMessageNamed(slash == std::string::npos ? path : path.substr(slash + 1), outcome);
+}
+
+Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& outcome)
+{
     Message message(MsgKey::MsgFilePrefix);
     message.then(name);
     switch (outcome.status) {

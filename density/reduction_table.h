@@ -44,11 +44,17 @@ public:
     static ReductionTable fromText(std::string_view contents);
 
     bool empty() const { return m_lines.empty(); }
+    // The file named in the messages about malformed rows (tablegost3900.txt
+    // unless set).
+    void setFileName(std::string name) { m_fileName = std::move(name); }
     const std::vector<std::string>& lines() const { return m_lines; }
 
     // Observed density (500 ... 1090) at a temperature on the half-degree grid
     // to the density at 20 °C; kOutOfTableMark or kNoRow as described above.
-    // A reading outside the columns (NaN too) is out of the table.
+    // A reading outside the columns (NaN too) is out of the table. Where the
+    // interpolation of the decimals as written (the shortest decimals of the
+    // reading and the cells) lies exactly halfway between two tenths, both
+    // lookups return that half, so that it prints as one.
     Result<double> lookupDensity20(double observed, double temperatureC) const;
     // Density at 20 °C to the actual density at the temperature.
     Result<double> lookupActualDensity(double density20, double temperatureC) const;
@@ -76,6 +82,7 @@ private:
     Result<double> cellValue(int row, int column) const;  // 0 for an empty cell
 
     std::vector<std::string> m_lines;
+    std::string m_fileName = kTableFileName;
     std::vector<Row> m_rows;
     // rows by temperature, built once, for lookups without a scan
     std::vector<RowAt> m_byTemperature;
@@ -85,7 +92,7 @@ private:
 enum class TableFileStatus {
     Read,
     Missing,     // no file at the path
-    Unreadable,  // there, but reading it failed (a folder, no permission, an I/O error)
+    Unreadable,  // there, but reading it failed (a folder, a device or a pipe, no permission, an I/O error)
     TooLarge,    // over kMaxTableFileSize bytes or kMaxTableLines lines
 };
 
@@ -96,6 +103,10 @@ struct TableFileOutcome {
     bool read() const { return status == TableFileStatus::Read; }
 };
 
+// Reads a table file whole: a regular file (or a link to one) of at most
+// kMaxTableFileSize bytes. Anything else is refused unread and never waited
+// for (a FIFO, a device); the outcome says why.
+TableFileOutcome readTableFileContents(const std::string& path, std::string& contents);
 // Reads a table file whole into the table; on any failure the table is left
 // empty and the outcome says why. Never throws for what the file holds.
 TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table);
@@ -104,6 +115,8 @@ TableFileOutcome readReductionTableText(std::string_view contents, ReductionTabl
 // What the user is told about a file that was not read, naming it without
 // its folder: file prefix + name + not-found, unreadable or too-large suffix.
 Message tableFileMessage(const std::string& path, const TableFileOutcome& outcome);
+// The same naming the file as given.
+Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& outcome);
 
 // Reads <folder>/tablegost3900.txt into the table. When it cannot be read
 // the sink is told once (tableFileMessage) and the table is left empty.

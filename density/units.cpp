@@ -1,8 +1,10 @@
 #include "units.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "numeric_text.h"
+#include "wide_int.h"
 
 namespace density {
 
@@ -10,44 +12,151 @@ namespace {
 
 using Extended = long double;
 
-// Parses, applies, formats; on any failure shows the message and gives back
-// the input.
-template <typename Fn>
-std::string convertText(std::string_view text, int decimals, MsgKey failure, MessageSink& sink, Fn&& fn)
+// A conversion (x * multiplier + offset) / divisor in integers: the factors
+// as the exact decimals they are defined as.
+struct Ratio {
+    std::int64_t multiplier;
+    std::int64_t offset;
+    std::int64_t divisor;
+};
+
+// x * 1.8 + 32 and (x - 32) * 5/9
+Ratio temperatureRatio(TemperatureUnit from)
 {
-    if (const std::optional<Extended> x = parseNumberExtended(text)) {
-        if (const std::optional<std::string> out = formatFixed(fn(*x), decimals))
-            return *out;
+    return from == TemperatureUnit::Celsius ? Ratio{18, 320, 10} : Ratio{5, -160, 9};
+}
+
+Extended applied(Extended x, const Ratio& ratio)
+{
+    return (x * ratio.multiplier + ratio.offset) / ratio.divisor;
+}
+
+// Results of 10^18 and beyond are not written.
+constexpr std::int64_t kLargestWritten = 1000000000000000000;
+
+// 10^0 ... 10^38, all that 128 bits hold.
+struct PowersOfTen {
+    WideInt values[39];
+    constexpr PowersOfTen() : values()
+    {
+        values[0] = 1;
+        for (int k = 1; k < 39; ++k)
+            values[k] = values[k - 1] * 10;
+    }
+};
+constexpr PowersOfTen kPowersOfTen;
+
+bool timesPowerOfTen(WideInt& value, int power)
+{
+    return power < 39 && !__builtin_mul_overflow(value, kPowersOfTen.values[power], &value);
+}
+
+// The converted value rounded to `decimals`, halves away from zero, from the
+// typed decimal and the exact ratio: nothing when the text has more digits
+// than 19, or the arithmetic would leave 128 bits (far beyond what is
+// written). `tooLarge` is set for a result of 10^18 or more.
+std::optional<std::string> exactConversion(const DecimalNumber& x, const Ratio& ratio, int decimals, bool& tooLarge)
+{
+    if (!x.exact || x.exponent > 40 || x.exponent < -40)
+        return std::nullopt;
+    // (digits x 10^exponent x multiplier + offset) x 10^decimals / divisor,
+    // as numerator / denominator with the powers of ten on the side they need
+    WideInt numerator = static_cast<WideInt>(x.digits) * ratio.multiplier;
+    if (x.negative)
+        numerator = -numerator;
+    WideInt offset = ratio.offset;
+    WideInt denominator = ratio.divisor;
+    const int below = x.exponent < 0 ? -x.exponent : 0;
+    if (!timesPowerOfTen(numerator, x.exponent > 0 ? x.exponent : 0) || !timesPowerOfTen(offset, below) ||
+        __builtin_add_overflow(numerator, offset, &numerator))
+        return std::nullopt;
+    if (decimals >= below) {
+        if (!timesPowerOfTen(numerator, decimals - below))
+            return std::nullopt;
+    } else if (!timesPowerOfTen(denominator, below - decimals)) {
+        return std::nullopt;
+    }
+    const bool negative = numerator < 0;
+    const WideUnsigned magnitude = negative ? -static_cast<WideUnsigned>(numerator) : numerator;
+    const WideUnsigned den = static_cast<WideUnsigned>(denominator);
+    // one division of 64 bits where the terms fit, as for most of what is typed
+    const bool narrow = (magnitude >> 64) == 0 && (den >> 64) == 0;
+    WideUnsigned rounded =
+        narrow ? static_cast<std::uint64_t>(magnitude) / static_cast<std::uint64_t>(den) : magnitude / den;
+    const WideUnsigned remainder = magnitude - rounded * den;
+    WideInt limit = kLargestWritten;
+    if (!timesPowerOfTen(limit, decimals))
+        return std::nullopt;
+    if (rounded >= static_cast<WideUnsigned>(limit)) {
+        tooLarge = true;
+        return std::nullopt;
+    }
+    if (2 * remainder >= den)
+        ++rounded;
+
+    // digits, with at least one before the separator
+    const bool zero = rounded == 0;
+    char reversed[48];
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + static_cast<int>(rounded % 10));
+        rounded /= 10;
+    } while (rounded != 0 || count <= decimals);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(count) + 2);
+    if (negative && !zero)
+        out.push_back('-');
+    for (int k = count - 1; k >= 0; --k) {
+        out.push_back(reversed[k]);
+        if (k == decimals && decimals > 0)
+            out.push_back(decimalSeparator());
+    }
+    return out;
+}
+
+// Parses, converts, formats; on any failure shows the message and gives back
+// the input. A text of up to 19 significant digits is converted exactly; one
+// with more is carried in extended precision.
+std::string convertText(std::string_view text, int decimals, MsgKey failure, MessageSink& sink, const Ratio& ratio)
+{
+    if (const std::optional<DecimalNumber> x = parseNumberDecimal(text)) {
+        bool tooLarge = false;
+        if (std::optional<std::string> out = exactConversion(*x, ratio, decimals, tooLarge))
+            return std::move(*out);
+        if (!tooLarge) {
+            if (const std::optional<Extended> v = parseNumberExtended(text)) {
+                const Extended converted = applied(*v, ratio);
+                if (const std::optional<std::string> out = formatFixed(converted, decimals))
+                    return *out;
+            }
+        }
     }
     sink.show(Message(failure));
     return std::string(text);
 }
 
-// Factor tables exactly as the units are defined; rows from, columns to.
-Extended volumeResult(Extended x, VolumeUnit from, VolumeUnit to)
+// Factor tables exactly as the units are defined (3.78541 l per US gallon,
+// 158.988 l per barrel); rows from, columns to.
+Ratio volumeRatio(VolumeUnit from, VolumeUnit to)
 {
-    switch (from) {
-    case VolumeUnit::CubicMetre:
-        return to == VolumeUnit::UsGallon ? x * 1000 / 3.78541L : to == VolumeUnit::Barrel ? x * 1000 / 158.988L : x;
-    case VolumeUnit::UsGallon:
-        return to == VolumeUnit::CubicMetre ? x * 3.78541L / 1000 : to == VolumeUnit::Barrel ? x / 42 : x;
-    case VolumeUnit::Barrel:
-        return to == VolumeUnit::CubicMetre ? x * 158.988L / 1000 : to == VolumeUnit::UsGallon ? x * 42 : x;
-    }
-    return x;
+    static const Ratio ratios[3][3] = {
+        {{1, 0, 1}, {100000000, 0, 378541}, {1000000, 0, 158988}},
+        {{378541, 0, 100000000}, {1, 0, 1}, {1, 0, 42}},
+        {{158988, 0, 1000000}, {42, 0, 1}, {1, 0, 1}},
+    };
+    return ratios[static_cast<int>(from) - 1][static_cast<int>(to) - 1];
 }
 
-// Factor from the row unit to the column unit; the table is not its own
-// inverse (MPa -> at 10.197, at -> MPa 0.0980665).
-Extended pressureFactor(PressureUnit from, PressureUnit to)
+// The table is not its own inverse (MPa -> at 10.197, at -> MPa 0.0980665).
+Ratio pressureRatio(PressureUnit from, PressureUnit to)
 {
-    static const Extended factors[4][4] = {
-        {1, 10, 10.197L, 145.04L},
-        {0, 1, 1.0197L, 14.504L},  // bar -> MPa divides by 10
-        {0.0980665L, 0.980665L, 1, 14.223L},
-        {0.00689476L, 0.068948L, 0.070307L, 1},
+    static const Ratio ratios[4][4] = {
+        {{1, 0, 1}, {10, 0, 1}, {10197, 0, 1000}, {14504, 0, 100}},
+        {{1, 0, 10}, {1, 0, 1}, {10197, 0, 10000}, {14504, 0, 1000}},
+        {{980665, 0, 10000000}, {980665, 0, 1000000}, {1, 0, 1}, {14223, 0, 1000}},
+        {{689476, 0, 100000000}, {68948, 0, 1000000}, {70307, 0, 1000000}, {1, 0, 1}},
     };
-    return factors[static_cast<int>(from) - 1][static_cast<int>(to) - 1];
+    return ratios[static_cast<int>(from) - 1][static_cast<int>(to) - 1];
 }
 
 }  // namespace
@@ -72,25 +181,33 @@ int nextUnit(UnitKind kind, int unit)
 
 std::string convertTemperature(std::string_view text, TemperatureUnit from, MessageSink& sink)
 {
-    return convertText(text, 1, MsgKey::MsgTempUnitsError, sink, [from](Extended x) {
-        return from == TemperatureUnit::Celsius ? x * 1.8L + 32 : (x - 32) * (5.0L / 9.0L);
-    });
+    return convertText(text, 1, MsgKey::MsgTempUnitsError, sink, temperatureRatio(from));
 }
 
 std::string convertVolume(std::string_view text, VolumeUnit from, VolumeUnit to, MessageSink& sink)
 {
-    return convertText(text, 3, MsgKey::MsgVolumeUnitsError, sink,
-                       [from, to](Extended x) { return volumeResult(x, from, to); });
+    return convertText(text, 3, MsgKey::MsgVolumeUnitsError, sink, volumeRatio(from, to));
 }
 
 std::string convertPressure(std::string_view text, PressureUnit from, PressureUnit to, MessageSink& sink)
 {
     const int decimals = from == PressureUnit::Psi ? 4 : 2;
-    return convertText(text, decimals, MsgKey::MsgPressureUnitsError, sink, [from, to](Extended x) {
-        if (from == PressureUnit::Bar && to == PressureUnit::MPa)
-            return x / 10;
-        return x * pressureFactor(from, to);
-    });
+    return convertText(text, decimals, MsgKey::MsgPressureUnitsError, sink, pressureRatio(from, to));
+}
+
+long double convertedTemperature(long double x, TemperatureUnit from)
+{
+    return applied(x, temperatureRatio(from));
+}
+
+long double convertedVolume(long double x, VolumeUnit from, VolumeUnit to)
+{
+    return applied(x, volumeRatio(from, to));
+}
+
+long double convertedPressure(long double x, PressureUnit from, PressureUnit to)
+{
+    return applied(x, pressureRatio(from, to));
 }
 
 Message::Piece unitCaption(UnitKind kind, int unit)

@@ -22,11 +22,20 @@ int unitCount(UnitKind kind);
 int nextUnit(UnitKind kind, int unit);
 
 // Each conversion returns fixed-point text in the locale's format. A text that
-// is not a number, or a result too large to write, shows the conversion's
-// message and gives the input back unchanged.
+// is not a number, or a result too large to write (10^18 or more), shows the
+// conversion's message and gives the input back unchanged. The typed number
+// and the factors are taken as the decimals they are and the result is
+// rounded once, halves away from zero, so every digit written is the exact
+// value's; a number of more than 19 significant digits is carried in
+// extended precision instead.
 std::string convertTemperature(std::string_view text, TemperatureUnit from, MessageSink& sink);
 std::string convertVolume(std::string_view text, VolumeUnit from, VolumeUnit to, MessageSink& sink);
 std::string convertPressure(std::string_view text, PressureUnit from, PressureUnit to, MessageSink& sink);
+
+// The values the conversions above compute, before they are rounded to text.
+long double convertedTemperature(long double value, TemperatureUnit from);
+long double convertedVolume(long double value, VolumeUnit from, VolumeUnit to);
+long double convertedPressure(long double value, PressureUnit from, PressureUnit to);
 
 // The word on an indicator panel: a catalogue entry (cubic metre,
 // technical atmosphere) or a literal the same in every language.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -292,6 +293,54 @@ TEST(ShippedTable, HoldsWhatTheProvenanceListSays)
         ++entries;
     }
     EXPECT_GT(entries, 0);
+}
+
+// Every exact half that the row of 50,5 °C gives, with readings and
+// densities at 20 °C of up to three decimals, rounds away from zero: the
+// interpolation sees 998,9 + 0,05 x (1008,8 - 998,9) = 1003,85 as the half it
+// is. The exact values come from the cells in tenths.
+TEST(ShippedTable, ExactHalvesOfOneRowRoundAwayFromZero)
+{
+    density::ScopedDecimalSeparator comma(',');
+    const ReductionTable& table = shippedTable();
+    const int row = 151;  // 50,5 °C
+    const auto tenthsText = [](long long tenths) {
+        return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+    };
+    int halves = 0;
+    for (int c = 0; c + 1 < kColumnCount; ++c) {
+        const long long a = std::llround(shippedCells()[row][c] * 10);
+        const long long b = std::llround(shippedCells()[row][c + 1] * 10);
+        if (a == 0 || b == 0)
+            continue;
+        const int lo = columnDensity(c);
+        // forward: reading lo + j/1000 gives (10^4 a + j (b - a)) x 10^-5
+        for (int j = 1; j < 10000; ++j) {
+            const long long scaled = 10000 * a + j * (b - a);
+            if (scaled % 10000 != 5000)
+                continue;
+            ++halves;
+            char reading[32];
+            std::snprintf(reading, sizeof reading, "%d,%03d", lo + j / 1000, j % 1000);
+            const density::Result<double> r = table.lookupDensity20(*density::parseNumber(reading), 50.5);
+            ASSERT_TRUE(r.ok());
+            EXPECT_EQ(density::formatFixed(*r, 1), tenthsText((scaled + 5000) / 10000)) << reading;
+        }
+        // inverse: density d/1000 gives lo + (d - 100 a) / (10 (b - a)),
+        // a half when 20 times that is odd
+        for (long long d = 100 * a; d <= 100 * b; ++d) {
+            const long long twenty = 20 * (d - 100 * a);
+            if (twenty % (10 * (b - a)) != 0 || (twenty / (10 * (b - a))) % 2 == 0)
+                continue;
+            ++halves;
+            char given[32];
+            std::snprintf(given, sizeof given, "%lld,%03lld", d / 1000, d % 1000);
+            const density::Result<double> r = table.lookupActualDensity(*density::parseNumber(given), 50.5);
+            ASSERT_TRUE(r.ok());
+            EXPECT_EQ(density::formatFixed(*r, 1), tenthsText((20 * lo + twenty / (10 * (b - a)) + 1) / 2)) << given;
+        }
+    }
+    EXPECT_GT(halves, 1000);
 }
 
 }  // namespace

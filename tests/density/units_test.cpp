@@ -75,6 +75,26 @@ INSTANTIATE_TEST_SUITE_P(
         return testnames::caseName(i.index, i.param.in, i.param.from, "to", i.param.to);
     });
 
+// Every printed digit is the exact value's: the typed decimal times the
+// factors as the decimals they are, rounded once (results up to 10^15; the
+// former extended-precision product lost the last digit from 13 digits on).
+INSTANTIATE_TEST_SUITE_P(
+    LargeValues, Conversions,
+    ::testing::Values(ConversionCase{V, "-1438171944", 1, 3, "-9045789267,114"},
+                      ConversionCase{V, "691937865764", 1, 2, "182790732249346,834"},
+                      ConversionCase{V, "-767637893918626", 3, 1, "-122045213478334,510"},
+                      ConversionCase{V, "4154398805987,99", 3, 2, "174484749851495,580"},
+                      ConversionCase{V, "770904032063511", 2, 3, "18354857906274,071"},
+                      ConversionCase{P, "57017799973529,3", 1, 3, "581410506330078,27"},
+                      ConversionCase{P, "41012089749114", 4, 1, "282768515918,6012"},
+                      ConversionCase{P, "78549317372846", 4, 3, "5522566856532,6837"},
+                      ConversionCase{P, "544310222317829", 3, 2, "533785984169313,78"},
+                      ConversionCase{T, "-987317531238392", 2, 1, "-548509739576902,2"},
+                      ConversionCase{T, "212,09", 2, 1, "100,1"}),  // 100,05 exactly
+    [](const ::testing::TestParamInfo<Conversions::ParamType>& i) {
+        return testnames::caseName(i.index, i.param.in, i.param.from, "to", i.param.to);
+    });
+
 struct FailureCase {
     UnitKind kind;
     const char* in;

@@ -22,6 +22,11 @@ for f in vantorel vantorel-calc $files; do
     [ -f "$folder/$f" ] || fail "$f is not in the program folder"
 done
 [ -f "$work/prefix/share/man/man1/vantorel-calc.1.gz" ] || fail "no man page"
+completion=$work/prefix/share/bash-completion/completions/vantorel-calc
+[ -f "$completion" ] || fail "no bash completion"
+# the installed script completes the subcommands
+out=$(bash -c 'source "$1"; COMP_WORDS=(vantorel-calc mass); COMP_CWORD=1; _vantorel_calc; echo "${COMPREPLY[*]}"' _ "$completion")
+[ "$out" = "mass20 mass15" ] || fail "the installed completion gave '$out' for 'mass'"
 
 export PATH=$work/prefix/bin:$PATH
 mkdir "$work/elsewhere" && cd "$work/elsewhere" || exit 1
