@@ -14,7 +14,8 @@ PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
           desktop-file-utils appstream dpkg-dev file locales qt6-translations-l10n
           xvfb openbox xdotool x11-utils
           python3-dev python3-pybind11 python3-numpy python3-pandas python3-pytest python3-dask
-          python3-distributed)
+          python3-distributed
+          libqt6sql6-sqlite libqt6printsupport6 poppler-utils)
 
 LOGS=build/logs
 mkdir -p "$LOGS"

@@ -58,6 +58,13 @@ std::vector<Key> buildTable()
                                                      {"Help", "Height", "600", KeyKind::Height, Window::Help, ""},
                                                      {"Help", "Width", "800", KeyKind::Width, Window::Help, ""}})
         keys.push_back(key);
+    // the journal window's place and size, and whether the journal is kept
+    const char* journal = "Journal";
+    keys.push_back({journal, "Top", "120", KeyKind::Top, Window::Journal, ""});
+    keys.push_back({journal, "Left", "120", KeyKind::Left, Window::Journal, ""});
+    keys.push_back({journal, "Height", "480", KeyKind::Height, Window::Journal, ""});
+    keys.push_back({journal, "Width", "760", KeyKind::Width, Window::Journal, ""});
+    keys.push_back({journal, "Enabled", "1", KeyKind::Mark, Window::Main, "actionJournalEnabled"});
     return keys;
 }
 

@@ -6,7 +6,7 @@
 // The keys of settings.ini: what each one holds and where it goes.
 namespace settings {
 
-enum class Window { Main, Editor, Help };
+enum class Window { Main, Editor, Help, Journal };
 
 enum class KeyKind {
     Top,       // window's top edge

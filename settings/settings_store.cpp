@@ -26,7 +26,17 @@ namespace {
 
 QWidget* windowOf(const Windows& windows, Window window)
 {
-    return window == Window::Main ? windows.main : window == Window::Editor ? windows.editor : windows.help;
+    switch (window) {
+    case Window::Main:
+        return windows.main;
+    case Window::Editor:
+        return windows.editor;
+    case Window::Help:
+        return windows.help;
+    case Window::Journal:
+        return windows.journal;
+    }
+    return nullptr;
 }
 
 QObject* targetOf(ObjectIndex& objects, const Windows& windows, const Key& key)
@@ -146,6 +156,11 @@ Location locate(const QString& programFolder)
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/vantorel/");
     return locate(programFolder, probe.open(), userFolder,
                   QFileInfo::exists(userFolder + QStringLiteral("settings.ini")));
+}
+
+QString dataFilePath(const Location& location, const QString& fileName)
+{
+    return QFileInfo(location.writePath).absolutePath() + QLatin1Char('/') + fileName;
 }
 
 LoadOutcome load(const QString& path, const Windows& windows)

@@ -15,8 +15,9 @@ namespace settings {
 
 struct Windows {
     QWidget* main = nullptr;
-    QWidget* editor = nullptr;  // may be absent: its keys then keep their defaults
-    QWidget* help = nullptr;    // likewise
+    QWidget* editor = nullptr;   // may be absent: its keys then keep their defaults
+    QWidget* help = nullptr;     // likewise
+    QWidget* journal = nullptr;  // likewise
 };
 
 // Where the file is read from and written to.
@@ -35,6 +36,10 @@ Location locate(const QString& programFolder);
 
 // A real settings.ini is a few kB; a file beyond this is refused unread.
 constexpr std::uintmax_t kMaxSettingsFileSize = std::uintmax_t(1) << 20;
+
+// A file of the program's own data (journal.sqlite), kept in the folder the
+// settings are written to.
+QString dataFilePath(const Location& location, const QString& fileName);
 
 struct LoadOutcome {
     int languageTag = 1;  // as stored

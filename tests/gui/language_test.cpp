@@ -14,6 +14,7 @@
 
 #include "support/main_window_fixture.h"
 #include "ui/help/help_window.h"
+#include "ui/journal/journal_form.h"
 #include "ui/main/caption_table.h"
 #include "ui/main/language.h"
 
@@ -61,7 +62,8 @@ TEST_F(Language, EveryComponentOfTheCaptionTableExistsInItsWindow)
     EXPECT_EQ(m_editor.objectName(), QStringLiteral("TForm2"));
     EXPECT_EQ(m_about.objectName(), QStringLiteral("TO_progr_form"));
     const QStringList missing =
-        gui::applyLanguage({&form(), &m_editor, &m_about, form().helpWindow()}, text::UiLanguage::English);
+        gui::applyLanguage({&form(), &m_editor, &m_about, form().helpWindow(), form().journalForm()},
+                           text::UiLanguage::English);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char(' ')).toStdString();
 }
 

@@ -186,7 +186,10 @@ struct MenuEntry {
 };
 
 const MenuEntry kMainMenu[] = {
-    {"N1", "Файл", {"N5", "N2", "N4"}},
+    {"N1",
+     "Файл",
+     {"N5", "actionResultsSeparator", "actionJournal", "actionCopyResults", "actionPrintRecord",
+      "actionExportRecordPdf", "actionJournalEnabled", "N2", "N4"}},
     {"N79", "Настройки", {"N80", "N81", "N82", "N104", "N105"}},
     {"N80", "Сбросить все температуры", {"N83", "N84"}},
     {"N81", "Сбросить все объемы", {"N85", "N86", "N87"}},

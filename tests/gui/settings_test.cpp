@@ -17,6 +17,7 @@
 #include "support/main_window_fixture.h"
 #include "support/special_files.h"
 #include "ui/help/help_window.h"
+#include "ui/journal/journal_form.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ TEST_F(SettingsFile, FirstCloseWritesEveryDefaultInOrder)
     showForm();
     form().close();
     const QByteArray file = readIni();
-    EXPECT_EQ(file.count('='), 133);
+    EXPECT_EQ(file.count('='), 138);
     EXPECT_TRUE(file.startsWith("[Gost]\nTop=5\nLeft=5\ned1=900\ned2=20\ned4=900\n"));
     for (const char* run :
          {"ed41=10\ned42=20\nlanguage_tag=1\nChek_1=1\nChek_2=0\n", "Chek_12=1\nrd1=0\nrd2=1\nrd3=0\n",
@@ -147,7 +148,8 @@ TEST_F(SettingsFile, FirstCloseWritesEveryDefaultInOrder)
         EXPECT_TRUE(file.contains(run)) << run;
     EXPECT_TRUE(
         file.endsWith("N101=1\nN102=0\nN103=1\n[Form2]\nTop=10\nLeft=10\nHeight=300\nWidth=500\n"
-                      "[Help]\nTop=40\nLeft=60\nHeight=600\nWidth=800\n"));
+                      "[Help]\nTop=40\nLeft=60\nHeight=600\nWidth=800\n"
+                      "[Journal]\nTop=120\nLeft=120\nHeight=480\nWidth=760\nEnabled=1\n"));
 }
 
 TEST_F(SettingsFile, HandEditedFileIsReadKeyByKey)
@@ -221,6 +223,8 @@ TEST_F(SettingsFile, EveryKeySurvivesACloseAndANewStart)
     m_editor.resize(520, 320);
     form().helpWindow()->move(70, 50);
     form().helpWindow()->resize(640, 480);
+    form().journalForm()->move(60, 70);
+    form().journalForm()->resize(700, 400);
     form().close();
     const QByteArray first = readIni();
 

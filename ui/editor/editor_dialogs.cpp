@@ -22,8 +22,8 @@ QString desktopSaveFile(QWidget* parent, const FileRequest& r)
     QFileDialog dialog(parent, r.title, r.folder, r.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // a name typed without an extension is saved as a text file
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // a name typed without an extension is saved as a text file, or as asked
+    dialog.setDefaultSuffix(r.defaultSuffix);
     if (!r.proposedName.isEmpty())
         dialog.selectFile(r.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

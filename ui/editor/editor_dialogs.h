@@ -16,6 +16,8 @@ struct FileRequest {
     QString folder;        // starting folder
     QString proposedName;  // file name offered (save), may be empty
     QString filter;        // "txt files (*.txt)"
+    // the extension given to a name typed without one (save)
+    QString defaultSuffix = QStringLiteral("txt");
 };
 
 // The font of the text area together with its colour.

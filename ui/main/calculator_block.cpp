@@ -85,8 +85,13 @@ calc::Inputs BlockRunner::read(const CalculatorBlock& b)
 
 void BlockRunner::run(const CalculatorBlock& block) const
 {
+    const QDateTime at = QDateTime::currentDateTime();
     const density::ReductionTable& table = m_table;
-    apply(block, calc::run(block.course, read(block), [&table](density::MessageSink&) { return &table; }));
+    const calc::Inputs inputs = read(block);
+    const calc::Outcome outcome = calc::run(block.course, inputs, [&table](density::MessageSink&) { return &table; });
+    apply(block, outcome);
+    if (m_observer)
+        m_observer(block, inputs, outcome, at);
 }
 
 void BlockRunner::apply(const CalculatorBlock& block, const calc::Outcome& outcome) const

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <array>
+#include <functional>
 
 #include "calc/calculators.h"
 
@@ -48,7 +50,12 @@ struct CalculatorBlock {
 // calculator, and shows what comes back.
 class BlockRunner {
 public:
+    // Told of every run after it is shown, with the time of the click.
+    using Observer =
+        std::function<void(const CalculatorBlock&, const calc::Inputs&, const calc::Outcome&, const QDateTime&)>;
+
     BlockRunner(QWidget* window, const density::ReductionTable& table) : m_window(window), m_table(table) {}
+    void setObserver(Observer observer) { m_observer = std::move(observer); }
 
     void run(const CalculatorBlock& block) const;
 
@@ -61,6 +68,7 @@ public:
 private:
     QWidget* m_window;
     const density::ReductionTable& m_table;
+    Observer m_observer;
 };
 
 }  // namespace gui

@@ -86,6 +86,22 @@ void CalculatorPage::runOnEnter(const CalculatorBlock& block, const Chain* chain
             connect(field, &QLineEdit::returnPressed, this, press);
 }
 
+QWidget* CalculatorPage::boxOf(const CalculatorBlock& block)
+{
+    return block.calculate->parentWidget();
+}
+
+void CalculatorPage::addBlocks(std::initializer_list<const CalculatorBlock*> blocks)
+{
+    for (const CalculatorBlock* block : blocks) {
+        m_blocks.push_back(block);
+        QWidget* box = boxOf(*block);
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [this, block, box](const QPoint& at) { emit blockMenuRequested(block, box->mapToGlobal(at)); });
+    }
+}
+
 QToolButton* CalculatorPage::helpButton(QWidget* parent, const char* name, const char* pageFile)
 {
     QToolButton* button = build::helpButton(parent, name);

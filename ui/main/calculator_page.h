@@ -69,7 +69,13 @@ public:
     // The page file of this page's help ("density15.html").
     const QString& helpPage() const { return m_helpPage; }
 
+    const std::vector<const CalculatorBlock*>& blocks() const { return m_blocks; }
+    // The group box that holds the block's fields and button.
+    static QWidget* boxOf(const CalculatorBlock& block);
+
 signals:
+    // The block's box was right-clicked.
+    void blockMenuRequested(const CalculatorBlock* block, const QPoint& globalPos);
     // The help button was clicked: the page file of the help ("density15.html").
     void helpRequested(const QString& pageFile);
 
@@ -80,10 +86,13 @@ protected:
     void runOnEnter(const CalculatorBlock& block, const Chain* chain = nullptr);
     // A help button named `name` under the content, opening pageFile.
     QToolButton* helpButton(QWidget* parent, const char* name, const char* pageFile);
+    // The page's blocks, once built; each box gets the block's context menu.
+    void addBlocks(std::initializer_list<const CalculatorBlock*> blocks);
 
 private:
     const BlockRunner& m_runner;
     QString m_helpPage;
+    std::vector<const CalculatorBlock*> m_blocks;
 };
 
 }  // namespace gui

@@ -8,6 +8,7 @@ constexpr CaptionWindow M = CaptionWindow::Main;
 constexpr CaptionWindow E = CaptionWindow::Editor;
 constexpr CaptionWindow A = CaptionWindow::About;
 constexpr CaptionWindow W = CaptionWindow::Help;
+constexpr CaptionWindow J = CaptionWindow::Journal;
 constexpr CaptionProperty C = CaptionProperty::Caption;
 constexpr CaptionProperty H = CaptionProperty::Hint;
 
@@ -33,6 +34,11 @@ const std::vector<CaptionRow>& captionTable()
         {M, {"N1"}, C, "&Файл", "&File"},
         {M, {"N5"}, C, "&Править таблицу ГОСТ 3900-85", "&Edit table GOST 3900-85"},
         {M, {"N4"}, C, "&Закрыть", "&Close"},
+        {M, {"actionJournal"}, C, "&Журнал расчётов...", "&Journal of calculations..."},
+        {M, {"actionCopyResults"}, C, "Копировать &результаты", "Copy re&sults"},
+        {M, {"actionPrintRecord"}, C, "Пе&чать протокола...", "&Print record..."},
+        {M, {"actionExportRecordPdf"}, C, "Протокол в P&DF...", "Record to P&DF..."},
+        {M, {"actionJournalEnabled"}, C, "&Вести журнал расчётов", "&Keep the journal"},
         {M, {"N79"}, C, "&Настройки", "&Settings"},
         {M, {"N80"}, C, "Сбросить все &температуры", "Reset all &temperatures"},
         {M, {"N81"}, C, "Сбросить все &объемы", "Reset all &volumes"},
@@ -76,6 +82,17 @@ const std::vector<CaptionRow>& captionTable()
         {A, {"Label5"}, C, "Сайт: https://vantorel.example.org", "Web site: https://vantorel.example.org"},
         {A, {"Label2"}, C, "Почта: support@vantorel.example.org", "E-mail: support@vantorel.example.org"},
         {A, {"O_progr_but"}, C, "OK", "OK"},
+
+        // journal window (its title, columns and lists follow the language on their own)
+        {J, {"journalFromLabel"}, C, "&С", "&From"},
+        {J, {"journalToLabel"}, C, "&по", "&to"},
+        {J, {"journalPageLabel"}, C, "С&траница", "P&age"},
+        {J, {"journalSearchLabel"}, C, "П&оиск", "&Search"},
+        {J, {"journalExportCsv"}, C, "Экспорт в &CSV...", "Export to &CSV..."},
+        {J, {"journalExportPdf"}, C, "Экспорт в P&DF...", "Export to P&DF..."},
+        {J, {"journalRecordPdf"}, C, "П&ротокол в PDF...", "&Record to PDF..."},
+        {J, {"journalPrintRecord"}, C, "Пе&чать протокола...", "&Print record..."},
+        {J, {"journalDelete"}, C, "&Удалить...", "De&lete..."},
 
         // table editor
         {E, {""}, C, "Правка таблицы ГОСТ 3900-85", "Edit of table GOST 3900-85"},

@@ -5,7 +5,7 @@
 // Every fixed text of the windows in Russian and English.
 namespace gui {
 
-enum class CaptionWindow { Main, Editor, About, Help };
+enum class CaptionWindow { Main, Editor, About, Help, Journal };
 
 // Caption: a label's, button's or menu item's text, a group box's or menu's
 // title, a tab page's tab text, a window's title, a text area's whole text.

@@ -72,6 +72,8 @@ QWidget* windowOf(const LanguageWindows& windows, CaptionWindow window)
         return windows.about;
     case CaptionWindow::Help:
         return windows.help;
+    case CaptionWindow::Journal:
+        return windows.journal;
     }
     return nullptr;
 }
@@ -87,6 +89,8 @@ const char* windowName(CaptionWindow window)
         return "TO_progr_form";
     case CaptionWindow::Help:
         return "HelpWindow";
+    case CaptionWindow::Journal:
+        return "JournalForm";
     }
     return "";
 }
@@ -189,7 +193,9 @@ QStringList LanguageSwitch::apply(text::UiLanguage language)
 {
     m_russianMarked = language == text::UiLanguage::Russian;
     shell::useQtTranslations(m_russianMarked);
-    return applyLanguage(m_windows, language);
+    const QStringList missing = applyLanguage(m_windows, language);
+    emit applied();
+    return missing;
 }
 
 void LanguageSwitch::chooseRussian()

@@ -15,6 +15,7 @@ struct LanguageWindows {
     QWidget* editor = nullptr;
     QWidget* about = nullptr;
     QWidget* help = nullptr;
+    QWidget* journal = nullptr;
 };
 
 // Every text of the three windows in the language, found by object name:
@@ -34,11 +35,16 @@ public:
     explicit LanguageSwitch(QWidget* main);
     void setWindows(QWidget* editor, QWidget* about);
     void setHelpWindow(QWidget* help) { m_windows.help = help; }
+    void setJournalWindow(QWidget* journal) { m_windows.journal = journal; }
 
     // At show: the stored tag, English for 2 and Russian for any other value.
     void start(int storedTag);
     text::UiLanguage current() const { return m_current; }
     QStringList apply(text::UiLanguage language);
+
+signals:
+    // Every text has been set in the language.
+    void applied();
 
 private:
     // Russian always applies again; English only while Russian carries the

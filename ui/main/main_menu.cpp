@@ -39,6 +39,20 @@ void resetMenu(QMenu* settings, const char* name, std::initializer_list<const ch
     settings->addMenu(menu);
 }
 
+// The journal, the active block's results and its record; the check item
+// that keeps the journal.
+void resultsItems(QMenu* file)
+{
+    separator(file, "actionResultsSeparator");
+    item(file, "actionJournal")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    item(file, "actionCopyResults")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    item(file, "actionPrintRecord")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    item(file, "actionExportRecordPdf")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction* keep = item(file, "actionJournalEnabled");
+    keep->setCheckable(true);
+    keep->setChecked(true);
+}
+
 }  // namespace
 
 void buildMainMenu(QMenuBar* bar)
@@ -47,6 +61,7 @@ void buildMainMenu(QMenuBar* bar)
 
     QMenu* file = submenu(bar, "N1");
     item(file, "N5");
+    resultsItems(file);
     separator(file, "N2");
     item(file, "N4")->setShortcut(QKeySequence::Quit);
     bar->addMenu(file);

@@ -138,6 +138,7 @@ QWidget* ApiPage::subPage(const char* name, const char* help, CalculatorBlock& t
     QLineEdit* toStandard = r50 ? to.density15 : to.density20;
     QLineEdit* fromStandard = r50 ? from.density15 : from.density20;
     // the glass option and the group are missing on the GOST 3900-85 sub-page
+    addBlocks({&to, &from});
     tabOrder({to.density, to.temperature, to.temperatureUnit, to.glass, to.group[0], to.calculate, toStandard, to.api,
               from.density, from.temperature, from.temperatureUnit, from.glass, from.group[0], from.calculate,
               fromStandard, from.actualDensity, helpOfPage});

@@ -97,6 +97,7 @@ Calculator15Page::Calculator15Page(const BlockRunner& runner) : CalculatorPage("
 
     m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
                       v.density,   massLabel,   givenMassLabel, givenDensityLabel};
+    addBlocks({&m, &v});
     tabOrder({m.quantity,    m.volumeUnit,      m.density,      m.temperature, m.temperatureUnit,
               m.pressureOn,  m.pressure,        m.pressureUnit, m.group[0],    m.calculate,
               m.mass,        m_chain.button,    m_chain.box,    v.quantity,    v.density,

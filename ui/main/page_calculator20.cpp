@@ -54,6 +54,7 @@ Calculator20Page::Calculator20Page(const BlockRunner& runner) : CalculatorPage("
 
     m_chain.locked = {m.calculate, v.calculate, m.mass,         v.quantity,
                       v.density,   massLabel,   givenMassLabel, givenDensityLabel};
+    addBlocks({&m, &v});
     tabOrder({m.quantity, m.volumeUnit, m.density, m.temperature, m.temperatureUnit, m.calculate, m.mass,
               m_chain.button, m_chain.box, v.quantity, v.density, v.temperature, v.temperatureUnit, v.calculate,
               v.volume, v.volumeUnit, help});

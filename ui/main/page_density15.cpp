@@ -68,6 +68,7 @@ Density15Page::Density15Page(const BlockRunner& runner) : CalculatorPage("TabShe
     layout->addStretch();
 
     m_chain.locked = {r.calculate, a.calculate, r.density15, a.density, resultLabel, givenLabel};
+    addBlocks({&r, &a});
     tabOrder({r.density, r.temperature, r.temperatureUnit, r.glass, r.group[0], r.calculate, r.density15,
               m_chain.button, m_chain.box, a.density, a.temperature, a.temperatureUnit, a.pressureOn, a.pressure,
               a.pressureUnit, a.group[0], a.calculate, a.actualDensity, help});

@@ -60,6 +60,7 @@ Density20Page::Density20Page(const BlockRunner& runner) : CalculatorPage("TabShe
     m_tableText->hide();
 
     m_chain.locked = {r.calculate, a.calculate, r.density20, a.density, resultLabel, givenLabel};
+    addBlocks({&r, &a});
     tabOrder({r.density, r.temperature, r.temperatureUnit, r.calculate, r.density20, m_chain.button, m_chain.box,
               a.density, a.temperature, a.temperatureUnit, a.calculate, a.actualDensity, help});
     runOnEnter(r, &m_chain);

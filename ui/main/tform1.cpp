@@ -18,10 +18,12 @@
 
 #include "form_builder.h"
 #include "keyboard.h"
+#include "journal/journal_file.h"
 #include "language.h"
 #include "main_menu.h"
 #include "page_control.h"
 #include "pages.h"
+#include "results_actions.h"
 #include "settings/settings_store.h"
 #include "shell/about_form.h"
 #include "shell/file_reasons.h"
@@ -29,6 +31,7 @@
 #include "shell/message_box.h"
 #include "ui/editor/tform2.h"
 #include "ui/help/help_window.h"
+#include "ui/journal/journal_form.h"
 #include "unit_indicator.h"
 
 // the icons live in the static ui library, so their registration is called for
@@ -90,6 +93,7 @@ void TForm1::attachWindows(TForm2* editor, shell::TO_progr_form* about)
     if (m_editor)
         m_editor->setHelpWindow(m_help);
     m_language->setWindows(editor, about);
+    m_language->setJournalWindow(m_journal.get());
     // a window built and never shown still reads in the language in force
     m_language->apply(m_language->current());
 }
@@ -119,6 +123,14 @@ void TForm1::buildWindow()
          std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
         connect(page, &CalculatorPage::helpRequested, this, &TForm1::helpRequested);
 
+    m_journal = std::make_unique<JournalForm>();
+    m_results = new ResultsActions(this);
+    for (CalculatorPage* page :
+         std::initializer_list<CalculatorPage*>{m_density20, m_calculator20, m_api, m_density15, m_calculator15})
+        m_results->addPage(page);
+    m_runner.setObserver([this](const CalculatorBlock& block, const calc::Inputs& inputs, const calc::Outcome& outcome,
+                                const QDateTime& at) { m_results->observe(block, inputs, outcome, at); });
+
     build::applyFieldColours(this);
     bindIndicators();
     connectMenu();
@@ -129,6 +141,7 @@ void TForm1::buildWindow()
     // after the switch's own handlers, which come first
     for (const char* item : {"N106", "N107"})
         connect(component<QAction>(QString::fromLatin1(item)), &QAction::triggered, this, &TForm1::helpFollowsLanguage);
+    connect(m_language, &LanguageSwitch::applied, m_journal.get(), &JournalForm::retranslate);
     // the builders leave every text to the language step; a window built and
     // never shown reads Russian, and its size fits the Russian texts
     m_language->apply(text::UiLanguage::Russian);
@@ -156,6 +169,11 @@ void TForm1::connectMenu()
     connect(component<QAction>(QStringLiteral("actionPageHelp")), &QAction::triggered, this, &TForm1::openPageHelp);
     connect(this, &TForm1::helpRequested, this, &TForm1::openHelp);
     openMenuBarOnF10(this, menuBar());
+    connect(component<QAction>(QStringLiteral("actionJournal")), &QAction::triggered, this, &TForm1::showJournal);
+    m_results->setItems(component<QAction>(QStringLiteral("actionCopyResults")),
+                        component<QAction>(QStringLiteral("actionPrintRecord")),
+                        component<QAction>(QStringLiteral("actionExportRecordPdf")),
+                        component<QAction>(QStringLiteral("actionJournalEnabled")));
 }
 
 void TForm1::fixSize()
@@ -231,7 +249,11 @@ int TForm1::loadSettings()
 {
     const settings::Location location = settings::locate(m_programFolder);
     m_settingsPath = location.writePath;
-    const settings::LoadOutcome loaded = settings::load(location.readPath, {this, m_editor, m_help});
+    const QString journalPath = settings::dataFilePath(location, QString::fromLatin1(journal::kJournalFileName));
+    m_results->recorder().setPath(journalPath);
+    m_journal->setJournalPath(journalPath);
+    const settings::LoadOutcome loaded =
+        settings::load(location.readPath, {this, m_editor, m_help, m_journal.get()});
     if (loaded.refused()) {
         // told once, here: the file stays as it is for the user to look at
         m_keepSettingsFile = location.readPath == location.writePath;
@@ -252,7 +274,8 @@ void TForm1::enablePressureEdits()
 
 void TForm1::loadReductionTable()
 {
-    density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink);
+    if (density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink))
+        m_results->setTable(m_programFolder + QString::fromLatin1(density::kTableFileName));
 }
 
 // The file is replaced whole or not at all; a failure is told, and the
@@ -261,8 +284,8 @@ void TForm1::saveSettings()
 {
     if (m_keepSettingsFile)
         return;
-    const files::WriteOutcome saved =
-        settings::save(m_settingsPath, {this, m_editor, m_help}, static_cast<int>(m_language->current()));
+    const files::WriteOutcome saved = settings::save(m_settingsPath, {this, m_editor, m_help, m_journal.get()},
+                                                     static_cast<int>(m_language->current()));
     if (!saved.written())
         shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotSaved) +
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") +
@@ -281,6 +304,13 @@ void TForm1::showAbout()
 {
     if (m_about)
         m_about->showFor(this);
+}
+
+void TForm1::showJournal()
+{
+    m_journal->show();
+    m_journal->raise();
+    m_journal->activateWindow();
 }
 
 // A help page of the current language in the help window.

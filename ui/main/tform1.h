@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "calculator_block.h"
@@ -20,6 +21,8 @@ namespace gui {
 
 class ApiPage;
 class HelpWindow;
+class JournalForm;
+class ResultsActions;
 class Calculator15Page;
 class Calculator20Page;
 class Density15Page;
@@ -56,6 +59,8 @@ public:
     }
     PageControl* pageControl() const { return m_pages; }
     ApiPage* apiPage() const { return m_api; }
+    JournalForm* journalForm() const { return m_journal.get(); }
+    ResultsActions* results() const { return m_results; }
     // The 19 indicators in the order of the indicator table, bound to their
     // fields and range labels.
     const std::vector<UnitIndicator*>& indicators() const { return m_indicators; }
@@ -96,6 +101,7 @@ private:
 
     void openTableEditor();
     void showAbout();
+    void showJournal();
     void openHelp(const QString& page);
     void openPageHelp();
     // An open help window turns to the same page in the new language.
@@ -122,6 +128,8 @@ private:
     Calculator15Page* m_calculator15 = nullptr;
     std::vector<UnitIndicator*> m_indicators;
     QSize m_naturalSize;
+    ResultsActions* m_results = nullptr;
+    std::unique_ptr<JournalForm> m_journal;
 };
 
 }  // namespace gui
