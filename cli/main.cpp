@@ -19,6 +19,7 @@
 #include "batch.h"
 #include "calculator.h"
 #include "density/numeric_text.h"
+#include "places/program_places.h"
 #include "text/catalogue.h"
 
 #ifndef VANTOREL_VERSION
@@ -111,7 +112,8 @@ const char* const kOptionsHelp =
     "  --no-glass               no correction for the hydrometer's glass (default on)\n"
     "  --lang ru|en             the language of the messages (default ru)\n"
     "  --decimal ,|.            the decimal separator, in and out (default: the locale's)\n"
-    "  --table FILE             the reduction table (default: tablegost3900.txt beside the program)\n"
+    "  --table FILE             the reduction table (default: the one --which-table names)\n"
+    "  --which-table            the path of the table the 20 °C subcommands read\n"
     "  --threads N              batch: lines computed on N threads (default: one per core)\n"
     "  --strict                 batch: exit with the highest status of a failed line\n"
     "  --help                   this text, or a subcommand's with SUBCOMMAND --help\n"
@@ -188,15 +190,6 @@ char localeDecimalSeparator()
     return QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
 }
 
-std::string programFolder(const char* argv0)
-{
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty())
-        exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -207,6 +200,7 @@ int main(int argc, char** argv)
     char decimal = 0;
     std::string tableFile;
     bool help = false;
+    bool whichTable = false;
     bool strict = false;
     int threads = cli::batchThreads();
     std::vector<std::string> positional;
@@ -249,6 +243,8 @@ int main(int argc, char** argv)
                 return usage("--version takes no value");
             g_out << kProgram << ' ' << VANTOREL_VERSION << '\n';
             return finish(cli::kStatusOk);
+        } else if (name == "--which-table") {
+            ok = flag(whichTable);
         } else if (name == "--strict") {
             ok = flag(strict);
         } else if (name == "--fahrenheit") {
@@ -316,7 +312,13 @@ int main(int argc, char** argv)
     text::catalogue().fill(language);
     density::setDecimalSeparator(decimal ? decimal : localeDecimalSeparator());
     if (tableFile.empty())
-        tableFile = (std::filesystem::path(programFolder(argv[0])) / density::kTableFileName).string();
+        tableFile =
+            places::tableToRead(places::placesOf(places::executableFolder(argv[0]), places::Environment::current()))
+                .path.string();
+    if (whichTable) {
+        g_out << tableFile << '\n';
+        return finish(cli::kStatusOk);
+    }
 
     if (positional.empty()) {
         if (help) {

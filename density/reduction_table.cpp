@@ -280,9 +280,8 @@ Message tableFileMessage(const std::string& path, const TableFileOutcome& outcom
     return message.then(MsgKey::MsgFileNotFoundSuffix);
 }
 
-bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink)
+bool loadReductionTable(const std::string& path, ReductionTable& table, MessageSink& sink)
 {
-    const std::string path = programFolder + kTableFileName;
     const TableFileOutcome outcome = readReductionTableFile(path, table);
     if (!outcome.read())
         sink.show(tableFileMessage(path, outcome));

@@ -10,8 +10,6 @@
 #include <QLineEdit>
 #include <QSaveFile>
 #include <QScreen>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
 #include <map>
@@ -157,25 +155,6 @@ IniDocument readDocument(const QString& path)
 }
 
 }  // namespace
-
-Location locate(const QString& programFolder, bool programFolderWritable, const QString& userFolder,
-                bool userFileExists)
-{
-    const QString beside = programFolder + QStringLiteral("settings.ini");
-    if (programFolderWritable)
-        return {beside, beside};
-    const QString own = userFolder + QStringLiteral("settings.ini");
-    return {userFileExists ? own : beside, own};
-}
-
-Location locate(const QString& programFolder)
-{
-    QTemporaryFile probe(programFolder + QStringLiteral("settings.XXXXXX"));
-    const QString userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/vantorel/");
-    return locate(programFolder, probe.open(), userFolder,
-                  QFileInfo::exists(userFolder + QStringLiteral("settings.ini")));
-}
 
 int load(const QString& path, const Windows& windows)
 {

@@ -15,20 +15,6 @@ struct Windows {
     QWidget* editor = nullptr;  // may be absent: its keys then keep their defaults
 };
 
-// Where the file is read from and written to.
-struct Location {
-    QString readPath;
-    QString writePath;
-};
-
-// Beside the program when its folder can be written (a portable copy);
-// otherwise in the user's folder, read from there when it exists and from
-// the program folder until then.
-Location locate(const QString& programFolder, bool programFolderWritable, const QString& userFolder,
-                bool userFileExists);
-// The same for this machine: the user's folder is $XDG_CONFIG_HOME/vantorel/.
-Location locate(const QString& programFolder);
-
 // Reads every key and applies it at once; returns the stored language tag.
 // A missing or unreadable file gives every default.
 int load(const QString& path, const Windows& windows);

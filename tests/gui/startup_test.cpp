@@ -48,7 +48,7 @@ TEST_F(Startup, MissingTableIsReportedOnceAndTheProgramGoesOn)
     gui::TForm2 editor;
     shell::TO_progr_form about;
     form.attachWindows(&editor, &about);
-    form.setProgramFolder(folder());
+    form.setPlaces(places::portable(folder().toStdString()));
     form.show();
     ASSERT_EQ(m_boxes.requests.size(), 1u);
     EXPECT_EQ(m_boxes.requests[0].caption, QStringLiteral("Внимание!"));
@@ -63,7 +63,7 @@ TEST_F(Startup, PresentTableIsLoadedSilently)
 {
     writeTable();
     gui::TForm1 form;
-    form.setProgramFolder(folder());
+    form.setPlaces(places::portable(folder().toStdString()));
     form.show();
     EXPECT_TRUE(m_boxes.requests.empty());
     EXPECT_EQ(form.reductionTable().lines().size(), 301u);

@@ -40,6 +40,11 @@ QString bareName(const QString& path)
 }
 
 // The first line break of the text, or LF when it has none.
+QString pathText(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
 QByteArray lineBreakOf(const QByteArray& bytes)
 {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -122,6 +127,8 @@ void TForm2::buildWindow()
     QMenu* file = submenu("N1");
     add(file, {"N6", "ToolButton3", EditorIcon::Open, &TForm2::openFile});
     add(file, {"N7", "ToolButton4", EditorIcon::Save, &TForm2::saveFile});
+    add(file, {"RestoreTable1", nullptr, std::nullopt, &TForm2::restoreShippedTable});
+    m_restoreItem = file->actions().constLast();
     file->addSeparator()->setObjectName(QStringLiteral("N13"));
     add(file, {"N17", nullptr, std::nullopt, &TForm2::exitEditor});
     toolBar->addSeparator();
@@ -143,6 +150,40 @@ void TForm2::buildWindow()
     layout->addWidget(toolBar);
     layout->addWidget(m_text, 1);
     layout->addWidget(statusBar);
+    updateRestoreItem();
+}
+
+void TForm2::setPlaces(const places::Places& places)
+{
+    m_places = places;
+    m_programFolder = pathText(places.programFolder / "");
+    updateRestoreItem();
+}
+
+void TForm2::updateRestoreItem()
+{
+    const bool installed = m_places.kind == places::CopyKind::Installed;
+    m_restoreItem->setVisible(installed);
+    m_restoreItem->setEnabled(installed && places::tableToRead(m_places).source == places::TableSource::Users);
+}
+
+void TForm2::showPath(const QString& path)
+{
+    m_shownPath = path;
+    m_settingTitle = true;
+    setWindowTitle(m_titleBase + QStringLiteral(" — ") + QDir::toNativeSeparators(path));
+    m_settingTitle = false;
+}
+
+// The language sets the window's own title; the path stays after it.
+void TForm2::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowTitleChange || m_settingTitle)
+        return;
+    m_titleBase = windowTitle();
+    if (!m_shownPath.isEmpty())
+        showPath(m_shownPath);
 }
 
 void TForm2::setDialogs(EditorDialogs dialogs)
@@ -168,7 +209,10 @@ void TForm2::showEvent(QShowEvent* event)
             pending.button->setIcon(icon);
     }
     m_pendingIcons.clear();
-    loadFile(m_programFolder + kTableFile);
+    const QString table = pathText(places::tableToRead(m_places).path);
+    if (loadFile(table))
+        showPath(table);
+    updateRestoreItem();
     m_text->setFocus(Qt::OtherFocusReason);
 }
 
@@ -230,6 +274,7 @@ void TForm2::openFile()
     m_fileName = chosen;
     if (!loadFile(chosen))
         return;
+    showPath(chosen);
     m_text->setFocus(Qt::OtherFocusReason);
     m_status->setText(shell::catalogueEntry(text::WindowKey::TextLoadedFilePrefix) + m_fileName);
 }
@@ -239,7 +284,12 @@ void TForm2::saveFile()
     m_fileName = bareName(m_fileName);
     FileRequest request;
     request.title = shell::catalogueEntry(text::WindowKey::TextSaveDialogTitle);
-    request.folder = m_programFolder;
+    // an installed copy saves into the user's folder, made for the dialog to open in
+    const bool installed = m_places.kind == places::CopyKind::Installed;
+    const QString saveFolder = pathText(m_places.dataFolder / "");
+    if (installed)
+        QDir().mkpath(saveFolder);
+    request.folder = saveFolder;
     request.proposedName = m_fileName;
     request.filter = kFilter;
     QString chosen = m_dialogs.saveFile(this, request);
@@ -255,13 +305,17 @@ void TForm2::saveFile()
     }
     m_fileName = chosen;
 
+    const auto fail = [&](const QString& reason) {
+        reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, reason);
+    };
+    if (installed && QDir(QFileInfo(chosen).absolutePath()) == QDir(m_programFolder))
+        return fail(shell::catalogueEntry(text::WindowKey::MsgEditorProgramFolderKept) +
+                    QDir::toNativeSeparators(saveFolder));
+
     const QByteArray contents = encodedText();
     if (QFileInfo(chosen).fileName() == kTableFile && !tableReadsWell(contents))
         return;
 
-    const auto fail = [&](const QString& reason) {
-        reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, reason);
-    };
     // a read-only file stays as it is, although its folder would let it be replaced
     if (QFileInfo::exists(chosen)) {
         QFile probe(chosen);
@@ -279,7 +333,33 @@ void TForm2::saveFile()
     }
     if (!out.commit())
         return fail(out.errorString());
+    showPath(chosen);
+    updateRestoreItem();
     m_status->setText(shell::catalogueEntry(text::WindowKey::TextReloadAfterSave));
+}
+
+void TForm2::restoreShippedTable()
+{
+    if (places::tableToRead(m_places).source != places::TableSource::Users)
+        return;
+    const QString own = pathText(places::usersTable(m_places));
+    shell::BoxRequest box;
+    box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
+    box.icon = QMessageBox::Question;
+    box.text = shell::catalogueEntry(text::WindowKey::MsgEditorRestorePrefix) + QDir::toNativeSeparators(own) +
+               shell::catalogueEntry(text::WindowKey::MsgEditorRestoreSuffix);
+    box.buttons = QMessageBox::Yes | QMessageBox::No;
+    box.defaultButton = QMessageBox::No;
+    if (shell::showBox(this, box) != QMessageBox::Yes)
+        return;
+    QFile file(own);
+    if (!file.remove())
+        return reportFailure(text::WindowKey::MsgEditorRemoveFailed, own, file.errorString());
+    updateRestoreItem();
+    const QString shipped = pathText(places::shippedTable(m_places));
+    if (loadFile(shipped))
+        showPath(shipped);
+    m_status->setText(shell::catalogueEntry(text::WindowKey::TextShippedTableBack));
 }
 
 bool TForm2::askReplace(const QString& path)

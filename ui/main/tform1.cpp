@@ -122,7 +122,13 @@ void TForm1::fixSize()
 
 void TForm1::FormCreate()
 {
-    m_programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    setPlaces(places::placesOf(QCoreApplication::applicationDirPath().toStdString(), places::Environment::current()));
+}
+
+void TForm1::setPlaces(const places::Places& places)
+{
+    m_places = places;
+    m_programFolder = QString::fromStdString((places.programFolder / "").string());
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -156,9 +162,9 @@ void TForm1::FormClose()
 // positions from settings.ini.
 int TForm1::LoadSettings()
 {
-    const settings::Location location = settings::locate(m_programFolder);
-    m_settingsPath = location.writePath;
-    return settings::load(location.readPath, {this, m_editor});
+    const places::SettingsFiles files = places::settingsFiles(m_places);
+    m_settingsPath = QString::fromStdString(files.write.string());
+    return settings::load(QString::fromStdString(files.read.string()), {this, m_editor});
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
@@ -170,7 +176,7 @@ void TForm1::EnablePressureEdit()
 
 void TForm1::LoadReductionTable()
 {
-    density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink);
+    density::loadReductionTable(places::tableToRead(m_places).path.string(), m_table, m_sink);
 }
 
 // The file is replaced whole or not at all; a failure is told, and the
@@ -192,7 +198,7 @@ void TForm1::N5Click()
 {
     if (!m_editor)
         return;
-    m_editor->setProgramFolder(m_programFolder);
+    m_editor->setPlaces(m_places);
     m_editor->exec();
 }
 
