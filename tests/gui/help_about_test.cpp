@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 
 #include "shell/help.h"
@@ -108,3 +109,12 @@ TEST_P(AboutBox, DisablesTheMainWindowWhileShown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Closing, AboutBox, ::testing::Values("OK", "CloseBox", "Escape"));
+
+// The About box's version is the project's: the package, the metainfo and
+// vantorel-calc --version are made from the project's version.
+TEST_F(MainWindowTest, AboutBoxShowsTheProjectsVersion)
+{
+    showForm();
+    const QLabel* version = m_about.findChild<QLabel*>(QStringLiteral("Label3"));
+    EXPECT_TRUE(version->text().startsWith(QStringLiteral("Версия " VANTOREL_VERSION "  (")));
+}

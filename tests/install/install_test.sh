@@ -21,7 +21,9 @@ files=$(cd "$source/data" && find . -type f ! -name CMakeLists.txt)
 for f in vantorel vantorel-calc $files; do
     [ -f "$folder/$f" ] || fail "$f is not in the program folder"
 done
-[ -f "$work/prefix/share/man/man1/vantorel-calc.1.gz" ] || fail "no man page"
+for page in vantorel vantorel-calc; do
+    [ -f "$work/prefix/share/man/man1/$page.1.gz" ] || fail "no man page of $page"
+done
 [ "$(cat "$folder/vantorel.installed" 2>/dev/null)" = "$folder" ] || fail "the install did not mark its folder"
 
 export PATH=$work/prefix/bin:$PATH
