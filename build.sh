@@ -12,10 +12,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian packages: what building and starting the program needs, and what
-# the other commands add to it.
+# the other commands add to it (the Python module is built where pybind11
+# and Python's headers are, and tested with numpy, pandas, dask and pytest).
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream locales)
-PACKAGE_PACKAGES=(dpkg-dev file)
+PYTHON_PACKAGES=(pkg-config python3-dev python3-pybind11)
+TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream locales "${PYTHON_PACKAGES[@]}"
+               python3-numpy python3-pandas python3-pytest python3-dask python3-distributed)
+PACKAGE_PACKAGES=(dpkg-dev file "${PYTHON_PACKAGES[@]}")
 BENCH_PACKAGES=(libbenchmark-dev nlohmann-json3-dev)
 CLANG_PACKAGES=(clang libclang-rt-dev)
 
@@ -145,6 +148,30 @@ package() {
   logged "$LOGS/package.log" cpack --config build/CPackConfig.cmake
 }
 
+# The Python module's tests, with Debian's python3 against the module in the
+# build tree; said to be skipped where the module or pytest is missing.
+run_python_tests() {
+  local log=$LOGS/test-python.log
+  local python=/usr/bin/python3
+  if ! compgen -G "build/python/vantorel*.so" >/dev/null; then
+    echo "Python tests skipped: the module was not built (pybind11 or Python's headers missing)"
+    return 0
+  fi
+  if ! "$python" -c "import pytest, numpy" 2>/dev/null; then
+    echo "Python tests skipped: $python lacks pytest or numpy"
+    return 0
+  fi
+  echo "Testing Python (log: $log)"
+  if env PYTHONPATH="$PWD/build/python" VANTOREL_CALC="$PWD/build/bin/vantorel-calc" \
+    "$python" -m pytest -p no:cacheprovider -q python/tests >"$log" 2>&1; then
+    tail -n 1 "$log"
+  else
+    tail -n 30 "$log"
+    echo "failed; the output of the Python tests is in $log" >&2
+    return 1
+  fi
+}
+
 build_clang() {
   local dir=$1
   shift
@@ -173,6 +200,7 @@ case "${1:-}" in
     status=0
     run_tests "$LOGS/test-C.log" LANG=C.UTF-8 || status=1
     run_tests "$LOGS/test-ru.log" LANG=ru_RU.UTF-8 || status=1
+    run_python_tests || status=1
     exit $status
     ;;
   package)

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "indicator_table.h"
+
 namespace settings {
 
 namespace {
@@ -21,34 +23,6 @@ const Field kFields[] = {
 
 // Check boxes: Chek_<n> holds CheckBox<n>.
 const Field kCheckBoxes[] = {{1, "1"}, {2, "0"}, {3, "0"}, {4, "0"}, {11, "1"}, {12, "1"}};
-
-// One unit indicator: its unit items in menu order, then its recalculate item.
-struct UnitMarks {
-    std::vector<const char*> units;
-    const char* recalc;
-};
-
-const UnitMarks kUnitMarks[] = {
-    {{"N14", "N15"}, "N12"},
-    {{"N9", "N10"}, "N17"},
-    {{"N18", "N19"}, "N22"},
-    {{"N23", "N24"}, "N26"},
-    {{"N13", "N21"}, "N28"},
-    {{"N29", "N30"}, "N32"},
-    {{"N33", "N34"}, "N36"},
-    {{"N37", "N38"}, "N40"},
-    {{"N41", "N42", "N43"}, "N45"},
-    {{"N46", "N47", "N48"}, "N50"},
-    {{"N51", "N52", "N53", "N54"}, "N56"},
-    {{"N57", "N58", "N59", "N60"}, "N62"},
-    {{"N63", "N64", "N65", "N66"}, "N68"},
-    {{"N69", "N70", "N71"}, "N73"},
-    {{"N74", "N75", "N76"}, "N78"},
-    {{"N92", "N93"}, "N94"},
-    {{"N95", "N96"}, "N97"},
-    {{"N98", "N99"}, "N100"},
-    {{"N101", "N102"}, "N103"},
-};
 
 std::vector<Key> buildTable()
 {
@@ -72,13 +46,11 @@ std::vector<Key> buildTable()
     for (int n = 1; n <= 18; ++n)
         keys.push_back({gost, "rd" + std::to_string(n), n % 3 == 2 ? "1" : "0", KeyKind::Radio, Window::Main,
                         "RadioButton" + std::to_string(n)});
-    for (const UnitMarks& indicator : kUnitMarks) {
-        bool first = true;
-        for (const char* item : indicator.units) {
-            keys.push_back({gost, item, first ? "1" : "0", KeyKind::Mark, Window::Main, item});
-            first = false;
-        }
-        keys.push_back({gost, indicator.recalc, "1", KeyKind::Mark, Window::Main, indicator.recalc});
+    for (const IndicatorEntry& indicator : indicatorTable()) {
+        int unit = 1;
+        for (const char* item : indicator.unitItems)
+            keys.push_back({gost, item, unit++ == kDefaultUnit ? "1" : "0", KeyKind::Mark, Window::Main, item});
+        keys.push_back({gost, indicator.recalcItem, "1", KeyKind::Mark, Window::Main, indicator.recalcItem});
     }
     return keys;
 }

@@ -97,7 +97,8 @@ const Entry<WindowKey> kWindowEntries[] = {
     {WindowKey::TextLoadedFilePrefix, "  Загружен файл - ", "  Open file - "},
     {WindowKey::TextReloadAfterSave, " Перезагрузите программу после сохранения", " Reload the program after saving"},
     {WindowKey::HelpLanguagePrefix, "", "eng\\"},
-    {WindowKey::MsgSettingsNotSaved, "Не удалось сохранить настройки в файл ", "Could not save the settings to the file "},
+    {WindowKey::MsgSettingsNotSaved, "Не удалось сохранить настройки в файл ",
+     "Could not save the settings to the file "},
     {WindowKey::MsgEditorReadFailed, "Не удалось прочитать файл ", "Cannot read the file "},
     {WindowKey::MsgEditorWriteFailed, "Не удалось сохранить файл ", "Cannot save the file "},
     {WindowKey::MsgEditorReplacePrefix, "Файл ", "The file "},
@@ -118,7 +119,8 @@ const Entry<WindowKey> kWindowEntries[] = {
     {WindowKey::TextShippedTableBack, " Возвращена поставляемая таблица. Перезагрузите программу",
      " The shipped table is back. Reload the program"},
     {WindowKey::TextOpenDialogTitle, "Открыть", "Open"},
-    {WindowKey::TextSaveDialogTitle, "По умолчанию файл сохраниться в формате TXT", "By default the file is saved as TXT"},
+    {WindowKey::TextSaveDialogTitle, "По умолчанию файл сохраниться в формате TXT",
+     "By default the file is saved as TXT"},
 };
 
 static_assert(sizeof kWindowEntries / sizeof kWindowEntries[0] == kWindowKeyCount, "every window key has its texts");

@@ -243,10 +243,9 @@ TEST_P(LoadMissingTable, ReportsTheBareFileName)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, LoadMissingTable,
-    ::testing::Values(
-        LoadCase{text::UiLanguage::Russian,
-                 "Файл tablegost3900.txt не найден. Проверьте его наличие в папке программы."},
-        LoadCase{text::UiLanguage::English, "File tablegost3900.txt not found. Check the file exists."}),
+    ::testing::Values(LoadCase{text::UiLanguage::Russian,
+                               "Файл tablegost3900.txt не найден. Проверьте его наличие в папке программы."},
+                      LoadCase{text::UiLanguage::English, "File tablegost3900.txt not found. Check the file exists."}),
     [](const ::testing::TestParamInfo<LoadMissingTable::ParamType>& i) {
         return testnames::caseName(i.index, i.param.language == text::UiLanguage::Russian ? "ru" : "en");
     });

@@ -16,42 +16,14 @@
 #include <QToolButton>
 #include <map>
 
-#include "support/main_window_fixture.h"
+#include "support/page_fixture.h"
 #include "support/shipped_table.h"
 #include "ui/main/page_control.h"
 #include "ui/main/pages.h"
 
 namespace {
 
-const QString kError = QStringLiteral("Ошибка");
-
-class CalculatorPages : public MainWindowTest {
-protected:
-    void showWithTable()
-    {
-        ASSERT_TRUE(QFile::copy(testdata::shippedTablePath(), folder() + QStringLiteral("tablegost3900.txt")));
-        showForm();
-    }
-    QLineEdit* edit(const char* name) { return get<QLineEdit>(name); }
-    void type(const std::map<std::string, QString>& texts)
-    {
-        for (const auto& [name, text] : texts)
-            edit(name.c_str())->setText(text);
-    }
-    void click(const char* name) { get<QAbstractButton>(name)->click(); }
-    void showPage(const char* page)
-    {
-        QWidget* w = get<QWidget>(page);
-        if (auto* sub = form().apiPage()->subPages(); sub->indexOf(w) >= 0) {
-            form().pageControl()->setCurrentWidget(form().apiPage());
-            sub->setCurrentWidget(w);
-        } else {
-            form().pageControl()->setCurrentWidget(w);
-        }
-    }
-    QString focused() const { return m_form->focusWidget() ? m_form->focusWidget()->objectName() : QString(); }
-    QStringList messages() const { return m_boxes.texts(); }
-};
+class CalculatorPages : public PageTest {};
 
 TEST_F(CalculatorPages, ACheckMessageFocusesItsFieldAndKeepsTheResults)
 {

@@ -10,14 +10,11 @@
 #include <map>
 
 #include "support/case_name.h"
-#include "support/main_window_fixture.h"
+#include "support/page_fixture.h"
 #include "support/shipped_table.h"
 #include "support/table_fixture.h"
-#include "ui/main/page_control.h"
 
 namespace {
-
-const QString kError = QStringLiteral("Ошибка");
 
 // "746,0" from 745.96 with one decimal, the way the window writes numbers.
 QString fixed(double value, int decimals)
@@ -25,27 +22,7 @@ QString fixed(double value, int decimals)
     return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-class Gost3900Pages : public MainWindowTest {
-protected:
-    // The window with the shipped table in its folder.
-    void showWithTable()
-    {
-        ASSERT_TRUE(QFile::copy(testdata::shippedTablePath(), folder() + QStringLiteral("tablegost3900.txt")));
-        showForm();
-        ASSERT_FALSE(form().reductionTable().empty());
-    }
-
-    QLineEdit* edit(const char* name) { return get<QLineEdit>(name); }
-    void type(const std::map<std::string, QString>& texts)
-    {
-        for (const auto& [name, text] : texts)
-            edit(name.c_str())->setText(text);
-    }
-    void click(const char* name) { get<QAbstractButton>(name)->click(); }
-    void showPage(const char* page) { form().pageControl()->setCurrentWidget(get<QWidget>(page)); }
-    QString focused() const { return m_form->focusWidget() ? m_form->focusWidget()->objectName() : QString(); }
-    QStringList messages() const { return m_boxes.texts(); }
-};
+class Gost3900Pages : public PageTest {};
 
 // ---- field checks -----------------------------------------------------------
 

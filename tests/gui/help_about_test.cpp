@@ -70,15 +70,14 @@ TEST_P(HelpMenu, OpensTheIndexOfTheLanguage)
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, HelpMenu,
-    ::testing::Values(HelpCase{"Russian", text::UiLanguage::Russian, "Help/gost_index.html", "Help/gost_index.html",
-                               nullptr},
-                      HelpCase{"English", text::UiLanguage::English, "Help/eng/gost_index.html",
-                               "Help/eng/gost_index.html", nullptr},
-                      HelpCase{"RussianMissingPage", text::UiLanguage::Russian, "Help/eng/gost_index.html", nullptr,
-                               "Файл gost_index.html не найден. Проверьте его наличие в папке программы."},
-                      HelpCase{"EnglishMissingPage", text::UiLanguage::English, "Help/eng/api.html", nullptr,
-                               "File gost_index.html not found. Check the file exists."},
-                      HelpCase{"EnglishMissingFolder", text::UiLanguage::English, nullptr, nullptr, nullptr}),
+    ::testing::Values(
+        HelpCase{"Russian", text::UiLanguage::Russian, "Help/gost_index.html", "Help/gost_index.html", nullptr},
+        HelpCase{"English", text::UiLanguage::English, "Help/eng/gost_index.html", "Help/eng/gost_index.html", nullptr},
+        HelpCase{"RussianMissingPage", text::UiLanguage::Russian, "Help/eng/gost_index.html", nullptr,
+                 "Файл gost_index.html не найден. Проверьте его наличие в папке программы."},
+        HelpCase{"EnglishMissingPage", text::UiLanguage::English, "Help/eng/api.html", nullptr,
+                 "File gost_index.html not found. Check the file exists."},
+        HelpCase{"EnglishMissingFolder", text::UiLanguage::English, nullptr, nullptr, nullptr}),
     [](const ::testing::TestParamInfo<HelpCase>& info) { return std::string(info.param.name); });
 
 // However the About box is closed, the main window takes input again; while

@@ -13,9 +13,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "settings/indicator_table.h"
 #include "support/main_window_fixture.h"
 #include "support/modal_answer.h"
-#include "ui/main/indicator_table.h"
 #include "ui/main/page_control.h"
 #include "ui/main/unit_indicator.h"
 
@@ -256,25 +256,24 @@ TEST_F(MainWindowTest, MainMenuTreeInOrder)
     }
 }
 
-class EveryIndicator : public MainWindowTest, public ::testing::WithParamInterface<gui::IndicatorEntry> {};
+class EveryIndicator : public MainWindowTest, public ::testing::WithParamInterface<settings::IndicatorEntry> {};
 
 TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
 {
-    const gui::IndicatorEntry& entry = GetParam();
+    const settings::IndicatorEntry& entry = GetParam();
     auto* panel = get<gui::UnitIndicator>(entry.panel);
     ASSERT_TRUE(panel);
     EXPECT_EQ(panel->toolTip(), QStringLiteral("Для смены единиц : правая кнопка мыши или двойной клик"));
     EXPECT_EQ(panel->frameShadow(), QFrame::Sunken);
 
     QMenu* popup = panel->popup();
-    EXPECT_EQ(popup->objectName(), QString::fromLatin1(entry.popup));
     const QList<QAction*> actions = popup->actions();
     const int units = density::unitCount(entry.kind);
     ASSERT_EQ(int(entry.unitItems.size()), units);
     ASSERT_EQ(actions.size(), units + 2);
     for (int i = 0; i < units; ++i) {
         QAction* item = actions[i];
-        EXPECT_EQ(item->objectName(), QString::fromLatin1(entry.unitItems[i]));
+        EXPECT_EQ(item, panel->unitItems()[i]);
         // the same caption as the unit's item in the "reset all" menu
         const char* reset = entry.kind == density::UnitKind::Temperature ? "N80"
                             : entry.kind == density::UnitKind::Volume    ? "N81"
@@ -287,9 +286,8 @@ TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
         EXPECT_EQ(item->actionGroup(), actions[0]->actionGroup());
     }
     EXPECT_TRUE(actions[units]->isSeparator());
-    EXPECT_EQ(actions[units]->objectName(), QString::fromLatin1(entry.separator));
     QAction* recalc = actions[units + 1];
-    EXPECT_EQ(recalc->objectName(), QString::fromLatin1(entry.recalcItem));
+    EXPECT_EQ(recalc, panel->recalcItem());
     EXPECT_EQ(recalc->text(), QStringLiteral("Пересчитать при смене единиц"));
     EXPECT_TRUE(recalc->isCheckable() && recalc->isChecked());
     EXPECT_EQ(recalc->actionGroup(), nullptr);
@@ -300,34 +298,37 @@ TEST_P(EveryIndicator, PanelWithItsPopupItemsAndField)
 
     // the field beside it, in the same box; the range label after it
     ASSERT_TRUE(panel->field());
-    EXPECT_EQ(panel->field()->objectName(), QString::fromLatin1(entry.field));
     EXPECT_EQ(panel->field()->parentWidget(), panel->parentWidget());
     if (entry.rangeLabel) {
         ASSERT_TRUE(panel->rangeLabel());
-        EXPECT_EQ(panel->rangeLabel()->objectName(), QString::fromLatin1(entry.rangeLabel));
         EXPECT_EQ(panel->rangeLabel()->parentWidget(), panel->parentWidget());
     } else {
         EXPECT_EQ(panel->rangeLabel(), nullptr);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, EveryIndicator, ::testing::ValuesIn(gui::indicatorTable()),
-                         [](const ::testing::TestParamInfo<gui::IndicatorEntry>& info) {
+INSTANTIATE_TEST_SUITE_P(MainWindow, EveryIndicator, ::testing::ValuesIn(settings::indicatorTable()),
+                         [](const ::testing::TestParamInfo<settings::IndicatorEntry>& info) {
                              return std::string(info.param.panel);
                          });
 
+// Each name of the table is one object of the window, and no two rows share one.
 TEST_F(MainWindowTest, IndicatorTableNamesEveryItemOnce)
 {
     QStringList names;
-    for (const gui::IndicatorEntry& entry : gui::indicatorTable()) {
+    for (const settings::IndicatorEntry& entry : settings::indicatorTable()) {
         names << entry.panel << entry.popup << entry.separator << entry.recalcItem << entry.field;
         for (const char* item : entry.unitItems)
             names << item;
+        if (entry.rangeLabel)
+            names << entry.rangeLabel;
     }
+    for (const QString& name : names)
+        EXPECT_EQ(form().findChildren<QObject*>(name).size(), 1) << name.toStdString();
     const int count = names.size();
     names.removeDuplicates();
     EXPECT_EQ(names.size(), count);
-    EXPECT_EQ(gui::indicatorTable().size(), 19u);
+    EXPECT_EQ(settings::indicatorTable().size(), 19u);
     EXPECT_EQ(form().indicators().size(), 19u);
 }
 

@@ -107,7 +107,7 @@ QGroupBox* productGroup(QWidget* parent, const char* name, int firstRadio, std::
 
 UnitIndicator* indicator(QWidget* parent, const char* panel)
 {
-    const IndicatorEntry* entry = findIndicator(panel);
+    const settings::IndicatorEntry* entry = settings::findIndicator(panel);
     Q_ASSERT(entry);
     return new UnitIndicator(*entry, parent);
 }

@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include "caption_table.h"
-#include "indicator_table.h"
+#include "settings/indicator_table.h"
 #include "settings/object_index.h"
 #include "shell/message_box.h"
 
@@ -129,9 +129,10 @@ QStringList applyLanguage(const LanguageWindows& windows, text::UiLanguage langu
         setCaption(label, shell::catalogueEntry(MsgKey::TextActualDensityLabel));
     for (const auto& chain : kChains)
         if (QObject* button = find(main, chain[0]))
-            setHint(button, shell::catalogueEntry(isChecked(objects, main, chain[1]) ? text::WindowKey::HintClickToCalculate
-                                                                                     : text::WindowKey::HintUnlockWithCheckbox));
-    for (const IndicatorEntry& indicator : indicatorTable()) {
+            setHint(button, shell::catalogueEntry(isChecked(objects, main, chain[1])
+                                                      ? text::WindowKey::HintClickToCalculate
+                                                      : text::WindowKey::HintUnlockWithCheckbox));
+    for (const settings::IndicatorEntry& indicator : settings::indicatorTable()) {
         const bool volume = indicator.kind == density::UnitKind::Volume;
         if (!volume && indicator.kind != density::UnitKind::Pressure)
             continue;

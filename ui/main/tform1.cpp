@@ -41,7 +41,7 @@ TForm1::TForm1(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantorel.xpm")));
     move(219, 113);
     buildWindow();
-    FormCreate();
+    setPlaces(places::placesOf(QCoreApplication::applicationDirPath().toStdString(), places::Environment::current()));
 }
 
 TForm1::~TForm1() = default;
@@ -91,7 +91,7 @@ void TForm1::buildWindow()
 
 void TForm1::bindIndicators()
 {
-    for (const IndicatorEntry& entry : indicatorTable()) {
+    for (const settings::IndicatorEntry& entry : settings::indicatorTable()) {
         auto* indicator = component<UnitIndicator>(QString::fromLatin1(entry.panel));
         Q_ASSERT(indicator);
         indicator->bind(component<QLineEdit>(QString::fromLatin1(entry.field)),
@@ -102,12 +102,12 @@ void TForm1::bindIndicators()
 
 void TForm1::connectMenu()
 {
-    connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::N4Click);
-    connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::N5Click);
+    connect(component<QAction>(QStringLiteral("N4")), &QAction::triggered, this, &TForm1::close);
+    connect(component<QAction>(QStringLiteral("N5")), &QAction::triggered, this, &TForm1::openTableEditor);
     connect(component<QAction>(QStringLiteral("N7")), &QAction::triggered, this,
             [this] { emit helpRequested(QStringLiteral("gost_index.html")); });
-    connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::N8Click);
-    connect(this, &TForm1::helpRequested, this, &TForm1::OpenHelp);
+    connect(component<QAction>(QStringLiteral("N8")), &QAction::triggered, this, &TForm1::showAbout);
+    connect(this, &TForm1::helpRequested, this, &TForm1::openHelp);
 }
 
 void TForm1::fixSize()
@@ -118,11 +118,6 @@ void TForm1::fixSize()
         pageWidth = std::max(pageWidth, m_pages->widget(i)->sizeHint().width());
     m_pages->rows()->setWrapWidth(pageWidth + 2 * m_pages->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
     setFixedSize(sizeHint());
-}
-
-void TForm1::FormCreate()
-{
-    setPlaces(places::placesOf(QCoreApplication::applicationDirPath().toStdString(), places::Environment::current()));
 }
 
 void TForm1::setPlaces(const places::Places& places)
@@ -136,31 +131,26 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // restoring from the task bar is not a new show
     if (!event->spontaneous())
-        FormShow();
+        restoreFromSettings();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    saveSettings();
     event->accept();
 }
 
-void TForm1::FormShow()
+void TForm1::restoreFromSettings()
 {
-    m_language->start(LoadSettings());
-    EnablePressureEdit();
-    RestoreUnitCaptions();
-    LoadReductionTable();
-}
-
-void TForm1::FormClose()
-{
-    SaveSettings();
+    m_language->start(loadSettings());
+    enablePressureEdits();
+    restoreUnitCaptions();
+    loadReductionTable();
 }
 
 // Every stored field, choice, unit mark, the language and both window
 // positions from settings.ini.
-int TForm1::LoadSettings()
+int TForm1::loadSettings()
 {
     const places::SettingsFiles files = places::settingsFiles(m_places);
     m_settingsPath = QString::fromStdString(files.write.string());
@@ -168,20 +158,20 @@ int TForm1::LoadSettings()
 }
 
 // Edit29, Edit30, Edit31 enabled exactly while their check boxes are checked.
-void TForm1::EnablePressureEdit()
+void TForm1::enablePressureEdits()
 {
     m_density15->enablePressureEdit();
     m_calculator15->enablePressureEdits();
 }
 
-void TForm1::LoadReductionTable()
+void TForm1::loadReductionTable()
 {
     density::loadReductionTable(places::tableToRead(m_places).path.string(), m_table, m_sink);
 }
 
 // The file is replaced whole or not at all; a failure is told, and the
 // program ends all the same.
-void TForm1::SaveSettings()
+void TForm1::saveSettings()
 {
     const QString reason = settings::save(m_settingsPath, {this, m_editor}, static_cast<int>(m_language->current()));
     if (!reason.isEmpty())
@@ -189,12 +179,7 @@ void TForm1::SaveSettings()
                                        QDir::toNativeSeparators(m_settingsPath) + QStringLiteral(":\n") + reason);
 }
 
-void TForm1::N4Click()
-{
-    close();
-}
-
-void TForm1::N5Click()
+void TForm1::openTableEditor()
 {
     if (!m_editor)
         return;
@@ -202,19 +187,14 @@ void TForm1::N5Click()
     m_editor->exec();
 }
 
-void TForm1::N8Click()
-{
-    ShowAbout();
-}
-
-void TForm1::ShowAbout()
+void TForm1::showAbout()
 {
     if (m_about)
         m_about->showFor(this);
 }
 
 // Hands a help page of the current language to the desktop.
-void TForm1::OpenHelp(const QString& page)
+void TForm1::openHelp(const QString& page)
 {
     shell::openHelpPage(this, m_programFolder, page);
 }

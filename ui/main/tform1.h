@@ -70,16 +70,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
-    void FormClose();
+    // The first show: the stored state, the language, the pressure fields,
+    // the unit captions, then the reduction table.
+    void restoreFromSettings();
 
     // Steps of the show and close sequences.
-    int LoadSettings();  // the stored language tag
-    void EnablePressureEdit();
-    void RestoreUnitCaptions();
-    void LoadReductionTable();
-    void SaveSettings();
+    int loadSettings();  // the stored language tag
+    void enablePressureEdits();
+    void restoreUnitCaptions();
+    void loadReductionTable();
+    void saveSettings();
 
     void buildWindow();
     void bindIndicators();
@@ -88,14 +88,13 @@ private:
 
     // Unit indicators
     void connectUnitIndicators();
-    void Panel16DblClick(UnitIndicator* panel);
-    void ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit);
+    // The indicators of a kind in the order of the table.
+    std::vector<UnitIndicator*> indicatorsOf(density::UnitKind kind) const;
+    void setUnitOfAll(const std::vector<UnitIndicator*>& indicators, int unit);
 
-    void N4Click();
-    void N5Click();
-    void N8Click();
-    void ShowAbout();
-    void OpenHelp(const QString& page);
+    void openTableEditor();
+    void showAbout();
+    void openHelp(const QString& page);
 
     places::Places m_places;
     QString m_programFolder;

@@ -9,17 +9,6 @@ namespace gui {
 
 namespace {
 
-// Panels of each kind in the order the reset items and the start walk them.
-const std::vector<const char*>& panelsOf(density::UnitKind kind)
-{
-    static const std::vector<const char*> volume = {"Panel1", "Panel11", "Panel15", "Panel2"};
-    static const std::vector<const char*> temperature = {"Panel3",  "Panel4",  "Panel5",  "Panel6",
-                                                         "Panel7",  "Panel8",  "Panel9",  "Panel10",
-                                                         "Panel16", "Panel17", "Panel18", "Panel19"};
-    static const std::vector<const char*> pressure = {"Panel12", "Panel13", "Panel14"};
-    return kind == density::UnitKind::Volume ? volume : kind == density::UnitKind::Pressure ? pressure : temperature;
-}
-
 struct ResetItem {
     const char* item;
     density::UnitKind kind;
@@ -45,31 +34,28 @@ void TForm1::connectUnitIndicators()
             connect(items[i], &QAction::triggered, this,
                     [this, indicator, unit] { indicator->selectUnit(unit, m_sink); });
         }
-        if (indicator->objectName() == QLatin1String("Panel16"))
-            connect(indicator, &UnitIndicator::doubleClicked, this, [this, indicator] { Panel16DblClick(indicator); });
-        else
-            connect(indicator, &UnitIndicator::doubleClicked, this,
-                    [this, indicator] { indicator->cycleUnit(m_sink); });
+        connect(indicator, &UnitIndicator::doubleClicked, this,
+                [this, indicator] { indicator->answerDoubleClick(m_sink); });
     }
     for (const ResetItem& reset : kResetItems) {
-        std::vector<UnitIndicator*> ofKind;
-        for (const char* panel : panelsOf(reset.kind))
-            ofKind.push_back(component<UnitIndicator>(QString::fromLatin1(panel)));
+        const std::vector<UnitIndicator*> ofKind = indicatorsOf(reset.kind);
         connect(component<QAction>(QString::fromLatin1(reset.item)), &QAction::triggered, this,
-                [this, ofKind, reset] { ResetAllUnits(ofKind, reset.unit); });
+                [this, ofKind, reset] { setUnitOfAll(ofKind, reset.unit); });
     }
 }
 
-// The one panel whose double click selects: °C when °F is marked, else °F.
-void TForm1::Panel16DblClick(UnitIndicator* panel)
+std::vector<UnitIndicator*> TForm1::indicatorsOf(density::UnitKind kind) const
 {
-    const bool fahrenheit = panel->unitItems()[1]->isChecked();
-    panel->selectUnit(fahrenheit ? 1 : 2, m_sink);
+    std::vector<UnitIndicator*> ofKind;
+    for (UnitIndicator* indicator : m_indicators)
+        if (indicator->kind() == kind)
+            ofKind.push_back(indicator);
+    return ofKind;
 }
 
 // Every indicator of the kind to the unit, one after the other, each with its
 // own recalculate mark and its own message.
-void TForm1::ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int unit)
+void TForm1::setUnitOfAll(const std::vector<UnitIndicator*>& indicators, int unit)
 {
     for (UnitIndicator* indicator : indicators)
         indicator->selectUnit(unit, m_sink);
@@ -77,12 +63,12 @@ void TForm1::ResetAllUnits(const std::vector<UnitIndicator*>& indicators, int un
 
 // Indicator captions and range labels from the loaded unit marks: volume,
 // temperature, then pressure.
-void TForm1::RestoreUnitCaptions()
+void TForm1::restoreUnitCaptions()
 {
     for (density::UnitKind kind :
          {density::UnitKind::Volume, density::UnitKind::Temperature, density::UnitKind::Pressure})
-        for (const char* panel : panelsOf(kind))
-            component<UnitIndicator>(QString::fromLatin1(panel))->restoreCaption();
+        for (UnitIndicator* indicator : indicatorsOf(kind))
+            indicator->restoreCaption();
 }
 
 }  // namespace gui

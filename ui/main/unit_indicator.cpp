@@ -29,13 +29,13 @@ QString widestUnitWord(density::UnitKind kind)
 
 }  // namespace
 
-UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
+UnitIndicator::UnitIndicator(const settings::IndicatorEntry& entry, QWidget* parent)
     : QLabel(parent), m_entry(entry), m_popup(new QMenu(this)), m_units(new QActionGroup(this))
 {
     setObjectName(QString::fromLatin1(entry.panel));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
-    setText(QString::fromStdString(text::catalogue().render(density::unitCaption(entry.kind, 1))));
+    setText(QString::fromStdString(text::catalogue().render(density::unitCaption(entry.kind, settings::kDefaultUnit))));
     const QFontMetrics metrics(font());
     setFixedWidth(metrics.horizontalAdvance(widestUnitWord(entry.kind)) + 2 * frameWidth() + 12);
 
@@ -46,7 +46,7 @@ UnitIndicator::UnitIndicator(const IndicatorEntry& entry, QWidget* parent)
         QAction* item = m_popup->addAction(QString());
         item->setObjectName(QString::fromLatin1(name));
         item->setCheckable(true);
-        item->setChecked(unit == 1);
+        item->setChecked(unit == settings::kDefaultUnit);
         m_units->addAction(item);
         m_unitItems.push_back(item);
         ++unit;
@@ -88,6 +88,18 @@ void UnitIndicator::cycleUnit(density::MessageSink& sink)
 {
     const int current = currentUnit();
     changeUnit(current, density::nextUnit(m_entry.kind, current), true, sink);
+}
+
+void UnitIndicator::answerDoubleClick(density::MessageSink& sink)
+{
+    switch (m_entry.doubleClick) {
+    case settings::DoubleClick::NextUnit:
+        cycleUnit(sink);
+        break;
+    case settings::DoubleClick::CelsiusOrFahrenheit:
+        selectUnit(m_unitItems[1]->isChecked() ? 1 : 2, sink);
+        break;
+    }
 }
 
 void UnitIndicator::changeUnit(int from, int to, bool cycle, density::MessageSink& sink)

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "indicator_table.h"
+#include "settings/indicator_table.h"
 
 class QAction;
 class QActionGroup;
@@ -19,9 +19,9 @@ namespace gui {
 class UnitIndicator : public QLabel {
     Q_OBJECT
 public:
-    UnitIndicator(const IndicatorEntry& entry, QWidget* parent);
+    UnitIndicator(const settings::IndicatorEntry& entry, QWidget* parent);
 
-    const IndicatorEntry& entry() const { return m_entry; }
+    const settings::IndicatorEntry& entry() const { return m_entry; }
     density::UnitKind kind() const { return m_entry.kind; }
     QMenu* popup() const { return m_popup; }
     // The unit items in menu order: item i has unit code i + 1.
@@ -42,8 +42,10 @@ public:
     // when the recalculate mark is on, then the marks. A failed conversion
     // (its message shown) leaves the field text as it was; the unit changes.
     void selectUnit(int target, density::MessageSink& sink);
-    // A double click: on to the next unit of the current one.
+    // On to the next unit of the current one.
     void cycleUnit(density::MessageSink& sink);
+    // A double click, as the indicator's row of the table says.
+    void answerDoubleClick(density::MessageSink& sink);
     // Caption and range label from the marks, no conversion: after the marks
     // have been loaded, and after a language switch. With no unit checked the
     // caption stays as it is.
@@ -61,7 +63,7 @@ private:
     void changeUnit(int from, int to, bool cycle, density::MessageSink& sink);
     void markUnit(int unit);
 
-    const IndicatorEntry& m_entry;
+    const settings::IndicatorEntry& m_entry;
     QMenu* m_popup;
     QActionGroup* m_units;
     std::vector<QAction*> m_unitItems;
@@ -70,7 +72,7 @@ private:
     QLabel* m_rangeLabel = nullptr;
     // The unit the marks held after the last change: by the time a unit
     // item's click arrives, the menu has already moved its check mark.
-    int m_markedUnit = 1;
+    int m_markedUnit = settings::kDefaultUnit;
 };
 
 }  // namespace gui

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace gui {
+namespace settings {
 
 namespace {
 
@@ -24,17 +24,25 @@ const std::vector<IndicatorEntry>& indicatorTable()
         {"Panel8", "PopupMenu6", T, {"N29", "N30"}, "N31", "N32", "Edit19", nullptr},
         {"Panel9", "PopupMenu7", T, {"N33", "N34"}, "N35", "N36", "Edit24", nullptr},
         {"Panel10", "PopupMenu8", T, {"N37", "N38"}, "N39", "N40", "Edit28", nullptr},
-        {"Panel16", "PopupMenu16", T, {"N92", "N93"}, "MenuItem3", "N94", "Edit33", nullptr},
-        {"Panel17", "PopupMenu17", T, {"N95", "N96"}, "MenuItem4", "N97", "Edit36", nullptr},
-        {"Panel18", "PopupMenu18", T, {"N98", "N99"}, "MenuItem5", "N100", "Edit39", nullptr},
-        {"Panel19", "PopupMenu19", T, {"N101", "N102"}, "MenuItem6", "N103", "Edit42", nullptr},
         {"Panel1", "PopupMenu9", V, {"N41", "N42", "N43"}, "N44", "N45", "Edit7", nullptr},
-        {"Panel15", "PopupMenu14", V, {"N69", "N70", "N71"}, "N72", "N73", "Edit12", nullptr},
         {"Panel11", "PopupMenu10", V, {"N46", "N47", "N48"}, "N49", "N50", "Edit21", nullptr},
-        {"Panel2", "PopupMenu15", V, {"N74", "N75", "N76"}, "N77", "N78", "Edit26", nullptr},
         {"Panel12", "PopupMenu11", P, {"N51", "N52", "N53", "N54"}, "N55", "N56", "Edit29", "Label33"},
         {"Panel13", "PopupMenu12", P, {"N57", "N58", "N59", "N60"}, "N61", "N62", "Edit30", "Label34"},
         {"Panel14", "PopupMenu13", P, {"N63", "N64", "N65", "N66"}, "N67", "N68", "Edit31", "Label35"},
+        {"Panel15", "PopupMenu14", V, {"N69", "N70", "N71"}, "N72", "N73", "Edit12", nullptr},
+        {"Panel2", "PopupMenu15", V, {"N74", "N75", "N76"}, "N77", "N78", "Edit26", nullptr},
+        {"Panel16",
+         "PopupMenu16",
+         T,
+         {"N92", "N93"},
+         "MenuItem3",
+         "N94",
+         "Edit33",
+         nullptr,
+         DoubleClick::CelsiusOrFahrenheit},
+        {"Panel17", "PopupMenu17", T, {"N95", "N96"}, "MenuItem4", "N97", "Edit36", nullptr},
+        {"Panel18", "PopupMenu18", T, {"N98", "N99"}, "MenuItem5", "N100", "Edit39", nullptr},
+        {"Panel19", "PopupMenu19", T, {"N101", "N102"}, "MenuItem6", "N103", "Edit42", nullptr},
     };
     return table;
 }
@@ -47,4 +55,4 @@ const IndicatorEntry* findIndicator(const char* panel)
     return nullptr;
 }
 
-}  // namespace gui
+}  // namespace settings
