@@ -343,14 +343,7 @@ void TForm2::restoreShippedTable()
     if (places::tableToRead(m_places).source != places::TableSource::Users)
         return;
     const QString own = pathText(places::usersTable(m_places));
-    shell::BoxRequest box;
-    box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
-    box.icon = QMessageBox::Question;
-    box.text = shell::catalogueEntry(text::WindowKey::MsgEditorRestorePrefix) + QDir::toNativeSeparators(own) +
-               shell::catalogueEntry(text::WindowKey::MsgEditorRestoreSuffix);
-    box.buttons = QMessageBox::Yes | QMessageBox::No;
-    box.defaultButton = QMessageBox::No;
-    if (shell::showBox(this, box) != QMessageBox::Yes)
+    if (!askAbout(text::WindowKey::MsgEditorRestorePrefix, own, text::WindowKey::MsgEditorRestoreSuffix))
         return;
     QFile file(own);
     if (!file.remove())
@@ -364,11 +357,15 @@ void TForm2::restoreShippedTable()
 
 bool TForm2::askReplace(const QString& path)
 {
+    return askAbout(text::WindowKey::MsgEditorReplacePrefix, path, text::WindowKey::MsgEditorReplaceSuffix);
+}
+
+bool TForm2::askAbout(text::WindowKey prefix, const QString& path, text::WindowKey suffix)
+{
     shell::BoxRequest box;
     box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Question;
-    box.text = shell::catalogueEntry(text::WindowKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
-               shell::catalogueEntry(text::WindowKey::MsgEditorReplaceSuffix);
+    box.text = shell::catalogueEntry(prefix) + QDir::toNativeSeparators(path) + shell::catalogueEntry(suffix);
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;
     return shell::showBox(this, box) == QMessageBox::Yes;

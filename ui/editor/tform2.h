@@ -68,6 +68,8 @@ private:
     // Asks before a table the calculator would not read is saved.
     bool tableReadsWell(const QByteArray& contents);
     bool askReplace(const QString& path);
+    // A yes-or-no question about a file, No by default.
+    bool askAbout(text::WindowKey prefix, const QString& path, text::WindowKey suffix);
     void reportFailure(text::WindowKey message, const QString& path, const QString& reason);
     QByteArray encodedText() const;
 
