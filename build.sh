@@ -14,12 +14,12 @@ cd "$(dirname "$0")"
 # Debian packages: what building and starting the program needs, and what
 # the other commands add to it (the Python module is built where pybind11
 # and Python's headers are, and tested with numpy, pandas, dask and pytest).
-PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
+PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core)
 PYTHON_PACKAGES=(pkg-config python3-dev python3-pybind11)
 TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream locales "${PYTHON_PACKAGES[@]}"
                python3-numpy python3-pandas python3-pytest python3-dask python3-distributed)
 PACKAGE_PACKAGES=(dpkg-dev file "${PYTHON_PACKAGES[@]}")
-BENCH_PACKAGES=(libbenchmark-dev nlohmann-json3-dev)
+BENCH_PACKAGES=(libbenchmark-dev)
 CLANG_PACKAGES=(clang libclang-rt-dev)
 
 LOGS=build/logs

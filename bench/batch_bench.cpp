@@ -1,7 +1,8 @@
 // vantorel-calc batch, the whole process: a generated CSV of a mix of every
 // calculation is fed to the program beside this benchmark; lines per second
 // and the peak memory of the process. Run with the default --threads and with
-// one thread, on 100,000 and 1,000,000 lines: the peak memory stays flat.
+// one thread, on 100,000 and 1,000,000 lines: the peak memory stays flat; and
+// with --format json.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -115,7 +116,7 @@ fs::path table()
 
 // Runs vantorel-calc batch on the file, output to /dev/null; false when it
 // could not run or failed.
-bool runProcess(const fs::path& input, int threads, double& seconds, long& maxRssKb)
+bool runProcess(const fs::path& input, int threads, bool json, double& seconds, long& maxRssKb)
 {
     const fs::path program = binaryFolder() / "vantorel-calc";
     const std::string tableFile = table().string();
@@ -124,6 +125,8 @@ bool runProcess(const fs::path& input, int threads, double& seconds, long& maxRs
     std::vector<std::string> args = {program.string(), "--decimal", ".", "--table", tableFile, "batch", inputText};
     if (threads > 0)
         args.insert(args.begin() + 1, {"--threads", threadText});
+    if (json)
+        args.insert(args.begin() + 1, {"--format", "json"});
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -152,12 +155,13 @@ void BM_BatchProcess(benchmark::State& state)
 {
     const long long lines = state.range(0);
     const int threads = static_cast<int>(state.range(1));
+    const bool json = state.range(2) != 0;
     const fs::path input = generate(lines);
     long maxRss = 0;
     for (auto _ : state) {
         double seconds = 0;
         long rss = 0;
-        if (!runProcess(input, threads, seconds, rss)) {
+        if (!runProcess(input, threads, json, seconds, rss)) {
             state.SkipWithError("vantorel-calc did not run (build it beside this benchmark)");
             return;
         }
@@ -169,12 +173,14 @@ void BM_BatchProcess(benchmark::State& state)
         benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["max_rss_MiB"] = static_cast<double>(maxRss) / 1024;
 }
-// threads 0: the program's default (one per core)
+// threads 0: the program's default (one per core); json 1: --format json
 BENCHMARK(BM_BatchProcess)
-    ->ArgNames({"lines", "threads"})
-    ->Args({100000, 0})
-    ->Args({1000000, 0})
-    ->Args({1000000, 1})
+    ->ArgNames({"lines", "threads", "json"})
+    ->Args({100000, 0, 0})
+    ->Args({1000000, 0, 0})
+    ->Args({1000000, 1, 0})
+    ->Args({1000000, 0, 1})
+    ->Args({1000000, 1, 1})
     ->UseManualTime()
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);

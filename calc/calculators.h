@@ -88,6 +88,7 @@ struct ResultText {
     std::string value;           // the number alone ("839,4"); empty for an error word
     bool computed;               // false for an error word, a fall-back or what follows one
     std::size_t messagesBefore;  // messages of the outcome shown before this result
+    std::optional<double> held;  // the value `value` was rounded from, when the course held one
 };
 
 // Everything a block must show after its button, in this order: outputs

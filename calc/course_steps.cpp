@@ -106,11 +106,12 @@ void Steps::result(Output output, double value, int decimals)
 {
     std::optional<std::string> text = density::formatFixed(value, decimals);
     result(output, text ? std::move(*text) : density::formatHandOver(value));
+    m_out.results.back().held = value;
 }
 
 void Steps::result(Output output, std::string text)
 {
-    m_out.results.push_back({output, Text{std::nullopt, text}, std::move(text), ok(), m_out.messages.size()});
+    m_out.results.push_back({output, Text{std::nullopt, text}, std::move(text), ok(), m_out.messages.size(), {}});
 }
 
 void Steps::actualLine(double actualDensity)
@@ -118,12 +119,12 @@ void Steps::actualLine(double actualDensity)
     const std::optional<std::string> text = density::formatFixed(actualDensity, 1);
     const std::string number = text ? *text : density::formatHandOver(actualDensity);
     m_out.results.push_back({Output::ActualLine, Text{MsgKey::TextActualDensityLabel, " : " + number}, number, ok(),
-                             m_out.messages.size()});
+                             m_out.messages.size(), actualDensity});
 }
 
 void Steps::word(Output output, MsgKey key)
 {
-    m_out.results.push_back({output, Text{key, {}}, {}, false, m_out.messages.size()});
+    m_out.results.push_back({output, Text{key, {}}, {}, false, m_out.messages.size(), {}});
 }
 
 std::optional<double> Steps::lookedUp(const density::Result<double>& r, MsgKey outOfTable, Output errorOutput,

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <condition_variable>
+#include <cstring>
 #include <mutex>
 #include <thread>
+
+#include "usage_texts.h"
 
 namespace cli {
 
@@ -23,15 +25,10 @@ bool isCommandHeader(const std::string& field)
     return lower == "command";
 }
 
-void stripLineEnd(std::string& line)
-{
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-        line.pop_back();
-}
-
 enum class LineRead { Line, TooLong, End, Failed };
 
-// Reads the input in blocks and hands out its lines without their breaks.
+// Reads the input in blocks and hands out its lines without their breaks:
+// LF, CR LF or a lone CR.
 class LineReader {
 public:
     explicit LineReader(std::istream& in) : m_in(in), m_block(kBlockBytes) {}
@@ -46,12 +43,25 @@ public:
         bool tooLong = false;
         while (true) {
             if (m_pos == m_end && !fill())
-                return m_failed ? LineRead::Failed : !any ? LineRead::End : tooLong ? LineRead::TooLong : LineRead::Line;
+                return m_failed ? LineRead::Failed
+                       : !any   ? LineRead::End
+                                : counted(tooLong ? LineRead::TooLong : LineRead::Line);
+            if (m_afterCarriageReturn) {
+                // the LF of a CR LF, perhaps in the next block
+                m_afterCarriageReturn = false;
+                if (m_block[m_pos] == '\n' && ++m_pos == m_end)
+                    continue;
+            }
             any = true;
             const char* start = m_block.data() + m_pos;
             const std::size_t left = m_end - m_pos;
             const char* brk = static_cast<const char*>(std::memchr(start, '\n', left));
-            const std::size_t chars = brk ? static_cast<std::size_t>(brk - start) : left;
+            std::size_t chars = brk ? static_cast<std::size_t>(brk - start) : left;
+            if (const void* cr = std::memchr(start, '\r', chars)) {
+                brk = static_cast<const char*>(cr);
+                chars = static_cast<std::size_t>(brk - start);
+                m_afterCarriageReturn = true;
+            }
             if (!tooLong && line.size() + chars > kMaxBatchLineBytes) {
                 tooLong = true;
                 std::string().swap(line);
@@ -62,12 +72,21 @@ public:
                 line.append(start, chars);
             m_pos += chars + (brk ? 1 : 0);
             if (brk)
-                return tooLong ? LineRead::TooLong : LineRead::Line;
+                return counted(tooLong ? LineRead::TooLong : LineRead::Line);
         }
     }
 
+    // The number of the line last handed out (1 for the first).
+    long long lineNumber() const { return m_lineNumber; }
+
 private:
     static constexpr std::size_t kBlockBytes = 64 * 1024;
+
+    LineRead counted(LineRead r)
+    {
+        ++m_lineNumber;
+        return r;
+    }
 
     // False at the end of the input or when it could not be read.
     bool fill()
@@ -91,32 +110,11 @@ private:
     std::size_t m_end = 0;
     bool m_done = false;
     bool m_failed = false;
+    bool m_afterCarriageReturn = false;
+    long long m_lineNumber = 0;
 };
 
-// The first byte at or before `max` that starts a UTF-8 character.
-std::size_t cutAt(std::string_view text, std::size_t max)
-{
-    if (text.size() <= max)
-        return text.size();
-    std::size_t cut = max;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return cut;
-}
-
 }  // namespace
-
-std::string quotedField(std::string_view field)
-{
-    const std::size_t cut = cutAt(field, kQuotedPrefixBytes);
-    return "'" + std::string(field.substr(0, cut)) + (cut < field.size() ? "...'" : "'");
-}
-
-std::string shortMessage(std::string_view message)
-{
-    const std::size_t cut = cutAt(message, kMaxMessageBytes);
-    return std::string(message.substr(0, cut)) + (cut < message.size() ? "..." : "");
-}
 
 void splitCsv(const std::string& line, char delimiter, std::vector<std::string>& fields)
 {
@@ -177,96 +175,140 @@ void appendCsvField(std::string& out, const std::string& field, char delimiter)
 
 namespace {
 
+// The columns of the input, from its header or its first line.
+struct Columns {
+    char delimiter = ',';
+    std::vector<std::string> names;
+};
+
 // Turns input lines into output lines; one per thread, with its own scratch
 // on cache lines of its own.
 class alignas(64) LineProcessor {
 public:
-    LineProcessor(Calculator& calculator, const Options& options, char delimiter, std::size_t inputColumns)
-        : m_calculator(calculator), m_options(options), m_delimiter(delimiter), m_inputColumns(inputColumns),
-          m_names(allResultNames()), m_columns(m_names.size())
+    LineProcessor(CommandRunner& runner, const Options& options, const Columns& columns, const BatchLayout& layout)
+        : m_runner(runner),
+          m_options(options),
+          m_columns(columns),
+          m_inputColumns(columns.names.size()),
+          m_delimiter(layout.format == OutputFormat::Tsv ? '\t' : columns.delimiter),
+          m_layout(layout),
+          m_names(allResultNames()),
+          m_slots(m_names.size())
     {
     }
 
     // Appends the output line of one input line; returns its status.
-    int process(const std::string& line, std::string& out)
+    int process(const std::string& line, long long lineNumber, std::string& out)
     {
-        splitCsv(line, m_delimiter, m_fields);
-        // the fields as read, before the calculation takes their texts
-        for (std::size_t c = 0; c < m_inputColumns; ++c) {
-            if (c < m_fields.size())
-                appendCsvField(out, m_fields[c], m_delimiter);
-            out.push_back(m_delimiter);
-        }
-        m_message.clear();
-        m_outcome.results.clear();
-        m_outcome.messages.clear();
-        const Command* command = findCommand(m_fields[0]);
-        if (m_fields.size() > m_inputColumns) {
-            m_outcome.status = kStatusUsage;
-            m_message = "the line has " + std::to_string(m_fields.size()) + " fields, the header " +
-                        std::to_string(m_inputColumns);
-        } else if (!command) {
-            m_outcome.status = kStatusUsage;
-            m_message = "unknown subcommand " + quotedField(m_fields[0]);
-        } else {
-            const std::size_t needed = command->arguments.size();
-            bool extra = false;
-            for (std::size_t k = 1 + needed; k < m_fields.size(); ++k)
-                extra = extra || !m_fields[k].empty();
-            if (extra) {
-                m_outcome.status = kStatusUsage;
-                m_message = std::string(command->name) + " takes " + std::to_string(needed) + " arguments";
-            } else {
-                m_arguments.resize(needed);
-                for (std::size_t k = 0; k < needed; ++k) {
-                    if (1 + k < m_fields.size())
-                        m_arguments[k] = std::move(m_fields[1 + k]);
-                    else
-                        m_arguments[k].clear();
-                }
-                m_calculator.runTaking(*command, m_arguments, m_options, m_outcome);
-                for (const std::string& m : m_outcome.messages) {
-                    if (!m_message.empty())
-                        m_message += " / ";
-                    m_message += shortMessage(m);
-                }
+        splitCsv(line, m_columns.delimiter, m_fields);
+        const bool json = m_layout.format == OutputFormat::Json;
+        if (!json) {
+            // the fields as read, before the calculation takes their texts
+            for (std::size_t c = 0; c < m_inputColumns; ++c) {
+                if (c < m_fields.size())
+                    appendCsvField(out, m_fields[c], m_delimiter);
+                out.push_back(m_delimiter);
             }
         }
-
-        std::fill(m_columns.begin(), m_columns.end(), nullptr);
-        for (const auto& [name, value] : m_outcome.results) {
-            const auto at = std::find(m_names.begin(), m_names.end(), name);
-            if (at != m_names.end())
-                m_columns[static_cast<std::size_t>(at - m_names.begin())] = &value;
+        m_message.clear();
+        m_report.results.clear();
+        m_report.held.clear();
+        m_report.messages.clear();
+        const Command* command = findCommand(m_fields[0]);
+        std::size_t own = 1;  // the fields of the calculation; the rest pass through
+        if (m_fields.size() > m_inputColumns) {
+            m_report.status = kStatusUsage;
+            m_message = say(CliText::LineFields, {std::to_string(m_fields.size()), std::to_string(m_inputColumns)});
+        } else if (!command) {
+            m_report.status = kStatusUsage;
+            m_message = say(CliText::UnknownSubcommand, {quotedField(m_fields[0])});
+        } else {
+            const std::size_t needed = command->arguments.size();
+            own = 1 + needed;
+            m_arguments.resize(needed);
+            for (std::size_t k = 0; k < needed; ++k) {
+                if (1 + k < m_fields.size() && json)
+                    m_arguments[k] = m_fields[1 + k];
+                else if (1 + k < m_fields.size())
+                    m_arguments[k] = std::move(m_fields[1 + k]);
+                else
+                    m_arguments[k].clear();
+            }
+            if (json)
+                m_runner.run(*command, m_arguments, m_options, m_report);
+            else
+                m_runner.runTaking(*command, m_arguments, m_options, m_report);
+            for (const std::string& m : m_report.messages) {
+                if (!m_message.empty())
+                    m_message += " / ";
+                m_message += shortMessage(m);
+            }
         }
-        for (const std::string* value : m_columns) {
-            if (value)
-                appendCsvField(out, *value, m_delimiter);
+        if (json) {
+            if (m_report.status == kStatusUsage && m_report.messages.empty())
+                m_report.messages.push_back(m_message);
+            BatchLineJson object;
+            object.line = lineNumber;
+            object.command = m_fields[0];
+            object.arguments = command ? &m_arguments : nullptr;
+            for (std::size_t c = own; c < m_inputColumns; ++c)
+                object.extra.emplace_back(m_columns.names[c], c < m_fields.size() ? m_fields[c] : std::string_view());
+            appendBatchLineJson(out, object, m_report, m_layout.precision);
+            return m_report.status;
+        }
+
+        std::fill(m_slots.begin(), m_slots.end(), kNoResult);
+        for (std::size_t i = 0; i < m_report.results.size(); ++i) {
+            const auto at = std::find(m_names.begin(), m_names.end(), m_report.results[i].first);
+            if (at != m_names.end())
+                m_slots[static_cast<std::size_t>(at - m_names.begin())] = i;
+        }
+        for (const std::size_t i : m_slots) {
+            if (i != kNoResult) {
+                if (m_layout.precision == Precision::Full)
+                    appendCsvField(out, resultText(m_report, i, Precision::Full), m_delimiter);
+                else
+                    appendCsvField(out, m_report.results[i].second, m_delimiter);
+            }
             out.push_back(m_delimiter);
         }
         appendCsvField(out, m_message, m_delimiter);
         out.push_back('\n');
-        return m_outcome.status;
+        return m_report.status;
     }
 
     // The output line of a line too long to read: empty columns and the error.
-    int tooLong(std::string& out)
+    int tooLong(long long lineNumber, std::string& out)
     {
-        out.append(m_inputColumns + m_names.size(), m_delimiter);
-        out += "the line is longer than " + std::to_string(kMaxBatchLineBytes) + " bytes\n";
+        const std::string message = say(CliText::LineTooLong, {std::to_string(kMaxBatchLineBytes)});
+        if (m_layout.format == OutputFormat::Json) {
+            CommandReport report;
+            report.status = kStatusUsage;
+            report.messages.push_back(message);
+            BatchLineJson object;
+            object.line = lineNumber;
+            appendBatchLineJson(out, object, report, m_layout.precision);
+        } else {
+            out.append(m_inputColumns + m_names.size(), m_delimiter);
+            out += message + '\n';
+        }
         return kStatusUsage;
     }
 
 private:
-    Calculator& m_calculator;
+    static constexpr std::size_t kNoResult = ~std::size_t(0);
+
+    CommandRunner& m_runner;
     const Options& m_options;
-    const char m_delimiter;
+    const Columns& m_columns;
     const std::size_t m_inputColumns;
+    const char m_delimiter;  // of the output
+    const BatchLayout& m_layout;
     const std::vector<std::string>& m_names;
-    std::vector<const std::string*> m_columns;
+    std::vector<std::size_t> m_slots;  // the result in each output column
     std::vector<std::string> m_fields;
     std::vector<std::string> m_arguments;
-    Outcome m_outcome;
+    CommandReport m_report;
     std::string m_message;
 };
 
@@ -275,23 +317,32 @@ private:
 // each other down.
 struct alignas(64) Chunk {
     std::vector<std::string> lines;
+    std::vector<long long> lineNumbers;
     std::vector<char> tooLong;
     std::size_t count = 0;
     std::string out;
     long long failed = 0;
+    long long firstFailedLine = 0;
     int worst = 0;
 
     void process(LineProcessor& processor)
     {
         out.clear();
         long long failedLines = 0;
+        long long firstFailed = 0;
         int worstStatus = 0;
         for (std::size_t k = 0; k < count; ++k) {
-            const int status = tooLong[k] ? processor.tooLong(out) : processor.process(lines[k], out);
-            failedLines += status != kStatusOk ? 1 : 0;
+            const long long number = lineNumbers[k];
+            const int status = tooLong[k] ? processor.tooLong(number, out) : processor.process(lines[k], number, out);
+            if (status != kStatusOk) {
+                ++failedLines;
+                if (firstFailed == 0)
+                    firstFailed = number;
+            }
             worstStatus = std::max(worstStatus, status);
         }
         failed = failedLines;
+        firstFailedLine = firstFailed;
         worst = worstStatus;
     }
 };
@@ -317,6 +368,7 @@ bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns, std::size_t by
         // slots grow as lines come, so a short input holds little
         if (chunk.count == chunk.lines.size()) {
             chunk.lines.emplace_back();
+            chunk.lineNumbers.push_back(0);
             chunk.tooLong.push_back(0);
         }
         std::string& line = chunk.lines[chunk.count];
@@ -327,9 +379,9 @@ bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns, std::size_t by
             return false;
         if (r == LineRead::End)
             break;
-        stripLineEnd(line);
         if (r == LineRead::Line && line.empty())
             continue;
+        chunk.lineNumbers[chunk.count] = in.lineNumber();
         chunk.tooLong[chunk.count] = r == LineRead::TooLong;
         bytes += line.size() + columns + 64;
         ++chunk.count;
@@ -342,6 +394,8 @@ bool readChunk(LineReader& in, Chunk& chunk, std::size_t columns, std::size_t by
 bool writeChunk(Chunk& chunk, std::ostream& out, BatchSummary& summary)
 {
     summary.lines += static_cast<long long>(chunk.count);
+    if (summary.failed == 0)
+        summary.firstFailedLine = chunk.firstFailedLine;
     summary.failed += chunk.failed;
     summary.worstStatus = std::max(summary.worstStatus, chunk.worst);
     const bool written = static_cast<bool>(out.write(chunk.out.data(), static_cast<std::streamsize>(chunk.out.size())));
@@ -464,62 +518,83 @@ int batchThreads()
     return n == 0 ? 1 : static_cast<int>(std::min(n, 8u));
 }
 
-bool runBatch(std::istream& in, std::ostream& out, Calculator& calculator, const Options& options,
-              BatchSummary& summary, std::string& error, int threads)
+bool runBatch(std::istream& in, std::ostream& out, CommandRunner& runner, const Options& options, BatchSummary& summary,
+              std::string& error, int threads, const BatchLayout& layout)
 {
     const auto stop = [&](BatchSummary::Stop why, std::string reason) {
         summary.stop = why;
         error = std::move(reason);
         return false;
     };
-    const auto readFailed = [&] { return stop(BatchSummary::Stop::Input, "the input could not be read to its end"); };
-    const auto writeFailed = [&] { return stop(BatchSummary::Stop::Output, "the output could not be written"); };
-
     LineReader reader(in);
-    std::string line;
-    // the header: the first line that is not empty
+    const auto readFailed = [&] {
+        return stop(BatchSummary::Stop::Input, say(CliText::InputUnreadable, {std::to_string(reader.lineNumber())}));
+    };
+    const auto writeFailed = [&] { return stop(BatchSummary::Stop::Output, text(CliText::OutputUnwritable)); };
+
+    std::string first;
+    // the first line that is not empty: the header, or the first calculation
     LineRead r = LineRead::End;
-    while ((r = reader.next(line, false)) == LineRead::Line) {
-        stripLineEnd(line);
-        if (!line.empty())
-            break;
+    while ((r = reader.next(first, false)) == LineRead::Line && first.empty()) {
     }
     if (r == LineRead::Failed)
         return readFailed();
     if (r == LineRead::TooLong)
-        return stop(BatchSummary::Stop::Header,
-                    "the header line is longer than " + std::to_string(kMaxBatchLineBytes) + " bytes");
-    if (line.empty())
-        return stop(BatchSummary::Stop::Header, "the batch input has no header line");
-    const char delimiter = line.find(';') != std::string::npos ? ';' : ',';
-    std::vector<std::string> header;
-    splitCsv(line, delimiter, header);
-    if (!isCommandHeader(header[0]))
-        return stop(BatchSummary::Stop::Header,
-                    "the header line must start with the column \"command\"; read: " + quotedField(line));
-    const std::size_t inputColumns = header.size();
+        return stop(BatchSummary::Stop::Header, say(CliText::FirstLineTooLong, {std::to_string(kMaxBatchLineBytes)}));
+    if (first.empty())
+        return stop(BatchSummary::Stop::Header, text(CliText::BatchEmpty));
+    const long long firstNumber = reader.lineNumber();
 
+    Columns columns;
+    columns.delimiter = first.find(';') != std::string::npos ? ';' : ',';
+    splitCsv(first, columns.delimiter, columns.names);
+    const bool header = layout.header || isCommandHeader(columns.names[0]);
+    if (!header) {
+        // room for the longest subcommand, or the first line's own columns
+        std::size_t widest = 0;
+        for (const Command& c : commands())
+            widest = std::max(widest, 1 + c.arguments.size());
+        const std::size_t count = std::max(widest, columns.names.size());
+        columns.names.assign(1, "command");
+        for (std::size_t c = 2; c <= count; ++c)
+            columns.names.push_back("column" + std::to_string(c));
+    }
+
+    const char delimiter = layout.format == OutputFormat::Tsv ? '\t' : columns.delimiter;
     std::string head;
-    for (std::size_t c = 0; c < inputColumns; ++c) {
-        appendCsvField(head, header[c], delimiter);
-        head.push_back(delimiter);
+    if (layout.format != OutputFormat::Json) {
+        for (const std::string& name : columns.names) {
+            appendCsvField(head, name, delimiter);
+            head.push_back(delimiter);
+        }
+        for (const std::string& name : allResultNames()) {
+            head += name;
+            head.push_back(delimiter);
+        }
+        head += "error\n";
     }
-    for (const std::string& name : allResultNames()) {
-        head += name;
-        head.push_back(delimiter);
-    }
-    head += "error\n";
-    if (!out.write(head.data(), static_cast<std::streamsize>(head.size())))
-        return writeFailed();
 
     // the table is read before the threads start, which then only read it
-    calculator.prepare();
+    runner.prepare();
 
     const std::size_t workers = static_cast<std::size_t>(std::max(1, threads));
     std::vector<LineProcessor> processors;
     processors.reserve(workers);
     for (std::size_t w = 0; w < workers; ++w)
-        processors.emplace_back(calculator, options, delimiter, inputColumns);
+        processors.emplace_back(runner, options, columns, layout);
+    if (!header) {
+        const int status = processors[0].process(first, firstNumber, head);
+        summary.lines = 1;
+        if (status != kStatusOk) {
+            summary.failed = 1;
+            summary.firstFailedLine = firstNumber;
+            summary.worstStatus = status;
+        }
+    }
+    if (!out.write(head.data(), static_cast<std::streamsize>(head.size())))
+        return writeFailed();
+
+    const std::size_t inputColumns = columns.names.size();
     const RunEnd end = workers == 1 ? computeInTurn(reader, out, processors[0], inputColumns, summary)
                                     : computeOnThreads(reader, out, processors, inputColumns, summary);
     if (!end.writeOk)

@@ -8,16 +8,19 @@
 #include <memory>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "numeric_text.h"
 
 namespace density {
 
 namespace {
 
-std::string notANumber(std::string_view text, std::size_t line)
+std::string notANumber(std::string_view text, std::size_t line, const std::string& file)
 {
-    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of " +
-           kTableFileName + ")";
+    return "'" + std::string(text) + "' is not a valid number (line " + std::to_string(line + 1) + " of " + file + ")";
 }
 
 // The part of a line the reader looks at: after the first '=' when there is
@@ -121,7 +124,7 @@ Result<int> ReductionTable::findRow(double temperatureC) const
     if (at != m_byTemperature.end() && at->temperature == temperatureC)
         return at->row;
     if (m_firstBadRow < static_cast<int>(m_rows.size()))
-        return Result<int>::failure(notANumber(m_rows[m_firstBadRow].temperatureText, m_firstBadRow));
+        return Result<int>::failure(notANumber(m_rows[m_firstBadRow].temperatureText, m_firstBadRow, m_fileName));
     return -1;
 }
 
@@ -136,13 +139,13 @@ Result<double> ReductionTable::cellValue(int row, int column) const
     case CellState::Malformed: {
         const std::string key = columnKey(kFirstColumn + column * kColumnStep);
         const std::string_view value = valueText(m_lines[row]);
-        return Result<double>::failure(notANumber(value.substr(value.find(key) + key.size(), 6), row));
+        return Result<double>::failure(notANumber(value.substr(value.find(key) + key.size(), 6), row, m_fileName));
     }
     case CellState::MissingKey:
         break;
     }
     return Result<double>::failure("column " + columnKey(kFirstColumn + column * kColumnStep) + " is missing in line " +
-                                   std::to_string(row + 1) + " of " + kTableFileName);
+                                   std::to_string(row + 1) + " of " + m_fileName);
 }
 
 Result<double> ReductionTable::lookupDensity20(double observed, double temperatureC) const
@@ -211,6 +214,9 @@ std::string systemReason(int error)
     return std::generic_category().message(error);
 }
 
+// in the system's words' style
+const char* const kNotARegularFile = "Not a regular file";
+
 std::size_t lineCount(std::string_view contents)
 {
     std::size_t breaks = 0;
@@ -232,40 +238,69 @@ TableFileOutcome readReductionTableText(std::string_view contents, ReductionTabl
     return {};
 }
 
-TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table)
+TableFileOutcome readTableFileContents(const std::string& path, std::string& contents)
 {
-    table = ReductionTable();
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
+    contents.clear();
+    // never blocks on a FIFO; a regular file ignores the flag
+    struct Descriptor {
+        int fd;
+        ~Descriptor()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    const int fd = file.fd;
+    if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             return {TableFileStatus::Missing, {}};
         return {TableFileStatus::Unreadable, systemReason(error)};
     }
-    // a regular file is measured first; a device or a pipe is read up to the cap
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > kMaxTableFileSize && !ec)
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return {TableFileStatus::Unreadable, systemReason(errno)};
+    if (S_ISDIR(info.st_mode))
+        return {TableFileStatus::Unreadable, systemReason(EISDIR)};
+    if (!S_ISREG(info.st_mode))
+        return {TableFileStatus::Unreadable, kNotARegularFile};
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxTableFileSize)
         return {TableFileStatus::TooLarge, {}};
-
-    std::string contents;
+    // a file that grows while it is read stops at the limit too
     char block[65536];
     while (true) {
-        const std::size_t n = std::fread(block, 1, sizeof block, file.get());
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {TableFileStatus::Unreadable, systemReason(errno)};
         if (n == 0)
             break;
-        if (contents.size() + n > kMaxTableFileSize)
+        if (contents.size() + static_cast<std::size_t>(n) > kMaxTableFileSize)
             return {TableFileStatus::TooLarge, {}};
-        contents.append(block, n);
+        contents.append(block, static_cast<std::size_t>(n));
     }
-    if (std::ferror(file.get()))
-        return {TableFileStatus::Unreadable, systemReason(errno)};
+    return {};
+}
+
+TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table)
+{
+    table = ReductionTable();
+    std::string contents;
+    const TableFileOutcome read = readTableFileContents(path, contents);
+    if (!read.read())
+        return read;
     return readReductionTableText(contents, table);
 }
 
 Message tableFileMessage(const std::string& path, const TableFileOutcome& outcome)
 {
     const std::size_t slash = path.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return tableFileMessageNamed(slash == std::string::npos ? path : path.substr(slash + 1), outcome);
+}
+
+Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& outcome)
+{
     Message message(MsgKey::MsgFilePrefix);
     message.then(name);
     switch (outcome.status) {

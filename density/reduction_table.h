@@ -44,6 +44,9 @@ public:
     static ReductionTable fromText(std::string_view contents);
 
     bool empty() const { return m_lines.empty(); }
+    // The file named in the messages about malformed rows (tablegost3900.txt
+    // unless set).
+    void setFileName(std::string name) { m_fileName = std::move(name); }
     const std::vector<std::string>& lines() const { return m_lines; }
 
     // Observed density (500 ... 1090) at a temperature on the half-degree grid
@@ -76,6 +79,7 @@ private:
     Result<double> cellValue(int row, int column) const;  // 0 for an empty cell
 
     std::vector<std::string> m_lines;
+    std::string m_fileName = kTableFileName;
     std::vector<Row> m_rows;
     // rows by temperature, built once, for lookups without a scan
     std::vector<RowAt> m_byTemperature;
@@ -85,7 +89,7 @@ private:
 enum class TableFileStatus {
     Read,
     Missing,     // no file at the path
-    Unreadable,  // there, but reading it failed (a folder, no permission, an I/O error)
+    Unreadable,  // there, but reading it failed (a folder, a device or a pipe, no permission, an I/O error)
     TooLarge,    // over kMaxTableFileSize bytes or kMaxTableLines lines
 };
 
@@ -96,6 +100,10 @@ struct TableFileOutcome {
     bool read() const { return status == TableFileStatus::Read; }
 };
 
+// Reads a table file whole: a regular file (or a link to one) of at most
+// kMaxTableFileSize bytes. Anything else is refused unread and never waited
+// for (a FIFO, a device); the outcome says why.
+TableFileOutcome readTableFileContents(const std::string& path, std::string& contents);
 // Reads a table file whole into the table; on any failure the table is left
 // empty and the outcome says why. Never throws for what the file holds.
 TableFileOutcome readReductionTableFile(const std::string& path, ReductionTable& table);
@@ -104,6 +112,8 @@ TableFileOutcome readReductionTableText(std::string_view contents, ReductionTabl
 // What the user is told about a file that was not read, naming it without
 // its folder: file prefix + name + not-found, unreadable or too-large suffix.
 Message tableFileMessage(const std::string& path, const TableFileOutcome& outcome);
+// The same naming the file as given.
+Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& outcome);
 
 // Reads the table file into the table. When it cannot be read the sink is
 // told once (tableFileMessage) and the table is left empty. Returns whether

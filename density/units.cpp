@@ -72,25 +72,38 @@ int nextUnit(UnitKind kind, int unit)
 
 std::string convertTemperature(std::string_view text, TemperatureUnit from, MessageSink& sink)
 {
-    return convertText(text, 1, MsgKey::MsgTempUnitsError, sink, [from](Extended x) {
-        return from == TemperatureUnit::Celsius ? x * 1.8L + 32 : (x - 32) * (5.0L / 9.0L);
-    });
+    return convertText(text, 1, MsgKey::MsgTempUnitsError, sink,
+                       [from](Extended x) { return convertedTemperature(x, from); });
 }
 
 std::string convertVolume(std::string_view text, VolumeUnit from, VolumeUnit to, MessageSink& sink)
 {
     return convertText(text, 3, MsgKey::MsgVolumeUnitsError, sink,
-                       [from, to](Extended x) { return volumeResult(x, from, to); });
+                       [from, to](Extended x) { return convertedVolume(x, from, to); });
 }
 
 std::string convertPressure(std::string_view text, PressureUnit from, PressureUnit to, MessageSink& sink)
 {
     const int decimals = from == PressureUnit::Psi ? 4 : 2;
-    return convertText(text, decimals, MsgKey::MsgPressureUnitsError, sink, [from, to](Extended x) {
-        if (from == PressureUnit::Bar && to == PressureUnit::MPa)
-            return x / 10;
-        return x * pressureFactor(from, to);
-    });
+    return convertText(text, decimals, MsgKey::MsgPressureUnitsError, sink,
+                       [from, to](Extended x) { return convertedPressure(x, from, to); });
+}
+
+long double convertedTemperature(long double x, TemperatureUnit from)
+{
+    return from == TemperatureUnit::Celsius ? x * 1.8L + 32 : (x - 32) * (5.0L / 9.0L);
+}
+
+long double convertedVolume(long double x, VolumeUnit from, VolumeUnit to)
+{
+    return volumeResult(x, from, to);
+}
+
+long double convertedPressure(long double x, PressureUnit from, PressureUnit to)
+{
+    if (from == PressureUnit::Bar && to == PressureUnit::MPa)
+        return x / 10;
+    return x * pressureFactor(from, to);
 }
 
 Message::Piece unitCaption(UnitKind kind, int unit)

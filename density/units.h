@@ -28,6 +28,11 @@ std::string convertTemperature(std::string_view text, TemperatureUnit from, Mess
 std::string convertVolume(std::string_view text, VolumeUnit from, VolumeUnit to, MessageSink& sink);
 std::string convertPressure(std::string_view text, PressureUnit from, PressureUnit to, MessageSink& sink);
 
+// The values the conversions above compute, before they are rounded to text.
+long double convertedTemperature(long double value, TemperatureUnit from);
+long double convertedVolume(long double value, VolumeUnit from, VolumeUnit to);
+long double convertedPressure(long double value, PressureUnit from, PressureUnit to);
+
 // The word on an indicator panel: a catalogue entry (cubic metre,
 // technical atmosphere) or a literal the same in every language.
 Message::Piece unitCaption(UnitKind kind, int unit);

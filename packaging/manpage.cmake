@@ -1,11 +1,17 @@
-# Writes the man page of vantorel-calc from its own --help and --version, so
-# the page always says what the program does.
+# Writes the man page of vantorel-calc from its own --help, batch --help and
+# --version (in English), so the page always says what the program does.
 #   cmake -DPROGRAM=path/to/vantorel-calc -DOUTPUT=vantorel-calc.1 -P manpage.cmake
-execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
+execute_process(COMMAND ${PROGRAM} --lang en --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${PROGRAM} --help failed: ${rc}")
 endif()
-execute_process(COMMAND ${PROGRAM} --version OUTPUT_VARIABLE version OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${PROGRAM} --lang en batch --help OUTPUT_VARIABLE batch_help RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} batch --help failed: ${rc}")
+endif()
+# the first line of the version: "vantorel-calc (Vantorel) 1.0.0"
+execute_process(COMMAND ${PROGRAM} --lang en --version OUTPUT_VARIABLE version)
+string(REGEX REPLACE "\n.*" "" version "${version}")
 
 # roff text: backslashes, hyphens, and a leading dot or quote
 function(roff out text)
@@ -94,6 +100,13 @@ foreach(line IN LISTS lines)
     set(paragraph_break FALSE)
   endif()
 endforeach()
+# the batch file format, as the program says it, its example kept as typed
+string(REGEX REPLACE "^Usage:[^\n]*\n\n" "" batch_help "${batch_help}")
+string(REGEX REPLACE "\n\nOptions.*$" "" batch_help "${batch_help}")
+string(REPLACE "\\" "\\e" batch_help "${batch_help}")
+string(REPLACE "-" "\\-" batch_help "${batch_help}")
+string(REPLACE "\nExample:\n" "\n.PP\nExample:\n.nf\n" batch_help "${batch_help}")
+string(APPEND page ".SH BATCH FILES\n${batch_help}\n.fi\n")
 string(APPEND page ".SH SEE ALSO\nThe README in /usr/share/doc/vantorel/ (the CSV batch format, the reduction table).\n")
 
 string(REPLACE "<semicolon>" ";" page "${page}")

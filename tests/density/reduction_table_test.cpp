@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -313,10 +315,12 @@ INSTANTIATE_TEST_SUITE_P(
                        std::ofstream(p, std::ios::binary) << std::string(density::kMaxTableLines + 1, '\n');
                    },
                    density::TableFileStatus::TooLarge, kTooLarge},
-        // endless, not a regular file: read no further than the cap
+        // endless, or waiting for a writer: not a regular file, refused unread
         UnreadCase{"device",
                    [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); },
-                   density::TableFileStatus::TooLarge, kTooLarge}),
+                   density::TableFileStatus::Unreadable, "File tablegost3900.txt cannot be read: Not a regular file"},
+        UnreadCase{"fifo", [](const std::filesystem::path& p) { mkfifo(p.c_str(), 0600); },
+                   density::TableFileStatus::Unreadable, "File tablegost3900.txt cannot be read: Not a regular file"}),
     [](const ::testing::TestParamInfo<UnreadCase>& info) { return std::string(info.param.name); });
 
 struct RoundCase {

@@ -1,3 +1,5 @@
+#include <nlohmann/json.hpp>
+
 #include <sstream>
 #include <string_view>
 #include <vector>
@@ -25,13 +27,32 @@ std::string batchReader(const std::uint8_t* data, std::size_t size)
         options.pressure = "0,5";
     options.glass = !(pick & 32);
 
-    static cli::Calculator calculator(VANTOREL_FUZZ_TABLE);
+    static cli::CommandRunner calculator(VANTOREL_FUZZ_TABLE);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     std::ostringstream out;
     cli::BatchSummary summary;
     std::string error;
-    if (!cli::runBatch(in, out, calculator, options, summary, error, (pick & 64) ? 2 : 1))
+    cli::BatchLayout layout;
+    if (pick & 128)
+        layout.format = cli::OutputFormat::Json;
+    if (!cli::runBatch(in, out, calculator, options, summary, error, (pick & 64) ? 2 : 1, layout))
         return summary.stop == cli::BatchSummary::Stop::Header ? std::string() : "the run stopped: " + error;
+
+    if (layout.format == cli::OutputFormat::Json) {
+        // one object per calculation line, each one well-formed
+        std::istringstream lines(out.str());
+        std::string line;
+        long long count = 0;
+        while (std::getline(lines, line)) {
+            ++count;
+            const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
+            if (!object.is_object() || !object.contains("status") || !object.contains("results"))
+                return "output line " + std::to_string(count) + " is not a whole object";
+        }
+        if (count != summary.lines)
+            return "the output has " + std::to_string(count) + " objects for " + std::to_string(summary.lines);
+        return {};
+    }
 
     // one output line per calculation line, each with every column
     const std::string text = out.str();

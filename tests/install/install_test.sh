@@ -25,6 +25,11 @@ for page in vantorel vantorel-calc; do
     [ -f "$work/prefix/share/man/man1/$page.1.gz" ] || fail "no man page of $page"
 done
 [ "$(cat "$folder/vantorel.installed" 2>/dev/null)" = "$folder" ] || fail "the install did not mark its folder"
+completion=$work/prefix/share/bash-completion/completions/vantorel-calc
+[ -f "$completion" ] || fail "no bash completion"
+# the installed script completes the subcommands
+out=$(bash -c 'source "$1"; COMP_WORDS=(vantorel-calc mass); COMP_CWORD=1; _vantorel_calc; echo "${COMPREPLY[*]}"' _ "$completion")
+[ "$out" = "mass20 mass15" ] || fail "the installed completion gave '$out' for 'mass'"
 
 export PATH=$work/prefix/bin:$PATH
 # the user's folders of an installed copy, empty

@@ -1,13 +1,15 @@
-#include "calculator.h"
+#include "command_runner.h"
 
 #include <algorithm>
 #include <cctype>
 
+#include "text/catalogue.h"
 #include "calc/calculators.h"
 #include "density/api.h"
 #include "density/gost3900.h"
 #include "density/numeric_text.h"
-#include "text/catalogue.h"
+#include "density/units.h"
+#include "usage_texts.h"
 
 namespace cli {
 
@@ -39,7 +41,7 @@ using Args = std::vector<std::string>;
 // The part of a subcommand's run that is not a calculator: usage errors.
 class Run {
 public:
-    explicit Run(Outcome& out) : m_out(out), m_sink(out.messages) {}
+    explicit Run(CommandReport& out) : m_out(out), m_sink(out.messages) {}
 
     density::MessageSink& sink() { return m_sink; }
     std::size_t mark() const { return m_sink.count(); }
@@ -49,10 +51,14 @@ public:
         m_out.messages.push_back(what);
         m_out.status = kStatusUsage;
     }
-    void result(const char* name, std::string text) { m_out.results.emplace_back(name, std::move(text)); }
+    void result(const char* name, std::string text, std::optional<double> held)
+    {
+        m_out.results.emplace_back(name, std::move(text));
+        m_out.held.push_back(held);
+    }
 
 private:
-    Outcome& m_out;
+    CommandReport& m_out;
     CollectingSink m_sink;
 };
 
@@ -76,16 +82,18 @@ const char* resultName(calc::Output output)
     return "actual_density";
 }
 
-// What the command line prints of a calculator's outcome: the rewritten
+// What the command line prints of a calculator's report: the rewritten
 // temperature first, then the results up to the first failure with the
 // messages shown before it. Fall-back values and error words are not results.
-void print(calc::Outcome& o, Outcome& out)
+void print(calc::Outcome& o, CommandReport& out)
 {
     const auto render = [](const Message& m) { return text::catalogue().render(m); };
     std::size_t shown = o.messages.size();
     bool stopped = false;
-    if (o.temperature)
+    if (o.temperature) {
         out.results.emplace_back("temperature", std::move(*o.temperature));
+        out.held.emplace_back();
+    }
     for (calc::ResultText& r : o.results) {
         if (!r.computed) {
             shown = r.messagesBefore;
@@ -93,6 +101,7 @@ void print(calc::Outcome& o, Outcome& out)
             break;
         }
         out.results.emplace_back(resultName(r.output), std::move(r.value));
+        out.held.push_back(r.held);
     }
     for (std::size_t i = 0; i < shown; ++i)
         out.messages.push_back(render(o.messages[i]));
@@ -136,6 +145,8 @@ void convert(Run& run, const Args& a)
     std::string out;
     const char* name = nullptr;
     bool unitsKnown = false;
+    const std::optional<long double> x = density::parseNumberExtended(text);
+    std::optional<long double> held;
     if (sameName(kind, "temperature")) {
         const auto from = temperatureUnitNamed(a[2]);
         const auto to = temperatureUnitNamed(a[3]);
@@ -143,9 +154,11 @@ void convert(Run& run, const Args& a)
             name = "temperature";
             if (*from != *to) {
                 out = density::convertTemperature(text, *from, run.sink());
+                if (x)
+                    held = density::convertedTemperature(*x, *from);
             } else {
                 // the same unit: re-formatted with the conversion's decimal
-                const std::optional<long double> x = density::parseNumberExtended(text);
+                held = x;
                 const std::optional<std::string> f = x ? density::formatFixed(*x, 1) : std::nullopt;
                 if (f)
                     out = *f;
@@ -159,6 +172,8 @@ void convert(Run& run, const Args& a)
         if ((unitsKnown = from && to)) {
             name = "volume";
             out = density::convertVolume(text, *from, *to, run.sink());
+            if (x)
+                held = density::convertedVolume(*x, *from, *to);
         }
     } else if (sameName(kind, "pressure")) {
         const auto from = pressureUnitNamed(a[2]);
@@ -166,13 +181,15 @@ void convert(Run& run, const Args& a)
         if ((unitsKnown = from && to)) {
             name = "pressure";
             out = density::convertPressure(text, *from, *to, run.sink());
+            if (x)
+                held = density::convertedPressure(*x, *from, *to);
         }
     } else {
-        run.usage("unknown quantity '" + kind + "': temperature, volume or pressure");
+        run.usage(say(CliText::UnknownQuantity, {quotedField(kind)}));
         return;
     }
     if (!unitsKnown) {
-        run.usage("unknown " + kind + " unit among '" + a[2] + "' and '" + a[3] + "'");
+        run.usage(say(CliText::UnknownUnits, {kind, quotedField(a[2]), quotedField(a[3])}));
         return;
     }
     if (run.mark() != mark) {
@@ -180,7 +197,7 @@ void convert(Run& run, const Args& a)
         run.status(kStatusCheckFailed);
         return;
     }
-    run.result(name, out);
+    run.result(name, out, held ? std::optional<double>(static_cast<double>(*held)) : std::nullopt);
 }
 
 struct Entry {
@@ -191,70 +208,22 @@ struct Entry {
 const std::vector<Entry>& entries()
 {
     static const std::vector<Entry> list = {
-        {{"reduce20",
-          {"DENSITY", "TEMP"},
-          {"temperature", "density20"},
-          "hydrometer reading to the density at 20 °C (GOST 3900-85 table)"},
-         calc::Course::Reduce20},
-        {{"actual20",
-          {"DENSITY20", "TEMP"},
-          {"temperature", "actual_density"},
-          "actual density at TEMP from the density at 20 °C"},
-         calc::Course::Actual20},
-        {{"mass20",
-          {"VOLUME", "DENSITY20", "TEMP"},
-          {"temperature", "mass_t", "actual_density"},
-          "volume in a tank at TEMP to tonnes, by GOST 3900-85"},
+        {{"reduce20", {"DENSITY", "TEMP"}, {"temperature", "density20"}}, calc::Course::Reduce20},
+        {{"actual20", {"DENSITY20", "TEMP"}, {"temperature", "actual_density"}}, calc::Course::Actual20},
+        {{"mass20", {"VOLUME", "DENSITY20", "TEMP"}, {"temperature", "mass_t", "actual_density"}},
          calc::Course::Mass20},
-        {{"volume20",
-          {"MASS", "DENSITY20", "TEMP"},
-          {"temperature", "volume", "actual_density"},
-          "tonnes to the volume at TEMP, by GOST 3900-85"},
+        {{"volume20", {"MASS", "DENSITY20", "TEMP"}, {"temperature", "volume", "actual_density"}},
          calc::Course::Volume20},
-        {{"reduce15",
-          {"DENSITY", "TEMP"},
-          {"density15"},
-          "hydrometer reading to the density at 15 °C (GOST R 50.2.076-2010)"},
-         calc::Course::Reduce15},
-        {{"actual15",
-          {"DENSITY15", "TEMP"},
-          {"actual_density"},
-          "actual density at TEMP (and --pressure) from the density at 15 °C"},
-         calc::Course::Actual15},
-        {{"mass15",
-          {"VOLUME", "DENSITY15", "TEMP"},
-          {"mass_t", "actual_density"},
-          "volume in a tank at TEMP to tonnes, by GOST R 50.2.076-2010"},
-         calc::Course::Mass15},
-        {{"volume15",
-          {"MASS", "DENSITY15", "TEMP"},
-          {"volume", "actual_density"},
-          "tonnes to the volume at TEMP, by GOST R 50.2.076-2010"},
-         calc::Course::Volume15},
-        {{"api20",
-          {"DENSITY", "TEMP"},
-          {"temperature", "density20", "api"},
-          "hydrometer reading to the density at 20 °C and API gravity, through GOST 3900-85"},
-         calc::Course::Api20},
-        {{"api20-density",
-          {"API", "TEMP"},
-          {"temperature", "density20", "actual_density"},
-          "API gravity to the density at 20 °C and the actual density at TEMP, through GOST 3900-85"},
+        {{"reduce15", {"DENSITY", "TEMP"}, {"density15"}}, calc::Course::Reduce15},
+        {{"actual15", {"DENSITY15", "TEMP"}, {"actual_density"}}, calc::Course::Actual15},
+        {{"mass15", {"VOLUME", "DENSITY15", "TEMP"}, {"mass_t", "actual_density"}}, calc::Course::Mass15},
+        {{"volume15", {"MASS", "DENSITY15", "TEMP"}, {"volume", "actual_density"}}, calc::Course::Volume15},
+        {{"api20", {"DENSITY", "TEMP"}, {"temperature", "density20", "api"}}, calc::Course::Api20},
+        {{"api20-density", {"API", "TEMP"}, {"temperature", "density20", "actual_density"}},
          calc::Course::ApiToDensity20},
-        {{"api15",
-          {"DENSITY", "TEMP"},
-          {"density15", "api"},
-          "hydrometer reading to the density at 15 °C and API gravity, through GOST R 50.2.076-2010"},
-         calc::Course::Api15},
-        {{"api15-density",
-          {"API", "TEMP"},
-          {"density15", "actual_density"},
-          "API gravity to the density at 15 °C and the actual density at TEMP, through GOST R 50.2.076-2010"},
-         calc::Course::ApiToDensity15},
-        {{"convert",
-          {"temperature|volume|pressure", "VALUE", "FROM", "TO"},
-          {"temperature", "volume", "pressure"},
-          "converts VALUE between units (C F; m3 gal bbl; MPa bar at psi)"},
+        {{"api15", {"DENSITY", "TEMP"}, {"density15", "api"}}, calc::Course::Api15},
+        {{"api15-density", {"API", "TEMP"}, {"density15", "actual_density"}}, calc::Course::ApiToDensity15},
+        {{"convert", {"temperature|volume|pressure", "VALUE", "FROM", "TO"}, {"temperature", "volume", "pressure"}},
          std::nullopt},
     };
     return list;
@@ -315,128 +284,179 @@ std::optional<T> named(std::string_view name, const std::pair<const char*, T> (&
 
 }  // namespace
 
+namespace {
+
+const std::pair<const char*, density::TemperatureUnit> kTemperatureUnits[] = {
+    {"C", density::TemperatureUnit::Celsius}, {"F", density::TemperatureUnit::Fahrenheit}};
+const std::pair<const char*, density::VolumeUnit> kVolumeUnits[] = {{"m3", density::VolumeUnit::CubicMetre},
+                                                                    {"gal", density::VolumeUnit::UsGallon},
+                                                                    {"bbl", density::VolumeUnit::Barrel}};
+const std::pair<const char*, density::PressureUnit> kPressureUnits[] = {
+    {"MPa", density::PressureUnit::MPa},
+    {"bar", density::PressureUnit::Bar},
+    {"at", density::PressureUnit::TechnicalAtmosphere},
+    {"psi", density::PressureUnit::Psi}};
+const std::pair<const char*, density::ProductGroup> kGroups[] = {{"crude", density::ProductGroup::Crude},
+                                                                 {"products", density::ProductGroup::Products},
+                                                                 {"lube", density::ProductGroup::Lubricating}};
+
+template <typename T, std::size_t N>
+std::vector<const char*> namesOf(const std::pair<const char*, T> (&names)[N])
+{
+    std::vector<const char*> out;
+    for (const auto& entry : names)
+        out.push_back(entry.first);
+    return out;
+}
+
+}  // namespace
+
 std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view name)
 {
-    using density::TemperatureUnit;
-    static const std::pair<const char*, TemperatureUnit> names[] = {{"C", TemperatureUnit::Celsius},
-                                                                    {"F", TemperatureUnit::Fahrenheit}};
-    return named(name, names);
+    return named(name, kTemperatureUnits);
 }
 
 std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name)
 {
-    using density::VolumeUnit;
-    static const std::pair<const char*, VolumeUnit> names[] = {
-        {"m3", VolumeUnit::CubicMetre}, {"gal", VolumeUnit::UsGallon}, {"bbl", VolumeUnit::Barrel}};
-    return named(name, names);
+    return named(name, kVolumeUnits);
 }
 
 std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name)
 {
-    using density::PressureUnit;
-    static const std::pair<const char*, PressureUnit> names[] = {{"MPa", PressureUnit::MPa},
-                                                                 {"bar", PressureUnit::Bar},
-                                                                 {"at", PressureUnit::TechnicalAtmosphere},
-                                                                 {"psi", PressureUnit::Psi}};
-    return named(name, names);
+    return named(name, kPressureUnits);
 }
 
 std::optional<density::ProductGroup> groupNamed(std::string_view name)
 {
-    using density::ProductGroup;
-    static const std::pair<const char*, ProductGroup> names[] = {
-        {"crude", ProductGroup::Crude}, {"products", ProductGroup::Products}, {"lube", ProductGroup::Lubricating}};
-    return named(name, names);
+    return named(name, kGroups);
 }
 
-Calculator::Calculator(std::string tableFile) : m_tableFile(std::move(tableFile))
+const std::vector<const char*>& temperatureUnitNames()
 {
+    static const std::vector<const char*> names = namesOf(kTemperatureUnits);
+    return names;
 }
 
-bool Calculator::loadTable(Outcome& outcome)
+const std::vector<const char*>& volumeUnitNames()
+{
+    static const std::vector<const char*> names = namesOf(kVolumeUnits);
+    return names;
+}
+
+const std::vector<const char*>& pressureUnitNames()
+{
+    static const std::vector<const char*> names = namesOf(kPressureUnits);
+    return names;
+}
+
+const std::vector<const char*>& groupNames()
+{
+    static const std::vector<const char*> names = namesOf(kGroups);
+    return names;
+}
+
+CommandRunner::CommandRunner(std::string tableFile, std::string tableName)
+    : m_tableFile(std::move(tableFile)), m_tableName(std::move(tableName))
+{
+    if (m_tableName.empty())
+        m_tableName = m_tableFile.substr(m_tableFile.find_last_of('/') + 1);
+    // a name too long to read is told by its end, where the file's own name is
+    constexpr std::size_t kShownTail = 100;
+    if (m_tableName.size() > kShownTail + 20) {
+        std::size_t from = m_tableName.size() - kShownTail;
+        while (from < m_tableName.size() && (static_cast<unsigned char>(m_tableName[from]) & 0xC0) == 0x80)
+            ++from;
+        m_tableName = "..." + m_tableName.substr(from);
+    }
+}
+
+bool CommandRunner::loadTable(CommandReport& report)
 {
     if (!m_tried) {
         m_tried = true;
         m_tableRead = density::readReductionTableFile(m_tableFile, m_table);
         m_loaded = m_tableRead.read();
+        m_table.setFileName(m_tableName);
     }
     if (m_loaded)
         return true;
-    // named without its folder, as every missing file is
-    CollectingSink sink(outcome.messages);
-    sink.show(density::tableFileMessage(m_tableFile, m_tableRead));
-    outcome.status = kStatusCalcFailed;
+    CollectingSink sink(report.messages);
+    sink.show(density::tableFileMessageNamed(m_tableName, m_tableRead));
+    report.status = kStatusCalcFailed;
     return false;
 }
 
-Outcome Calculator::run(std::string_view command, const std::vector<std::string>& arguments, const Options& options)
+CommandReport CommandRunner::run(std::string_view command, const std::vector<std::string>& arguments,
+                                 const Options& options)
 {
-    Outcome outcome;
-    run(command, arguments, options, outcome);
-    return outcome;
+    CommandReport report;
+    run(command, arguments, options, report);
+    return report;
 }
 
-void Calculator::prepare()
+void CommandRunner::prepare()
 {
-    Outcome ignored;
+    CommandReport ignored;
     loadTable(ignored);
 }
 
-void Calculator::run(std::string_view command, const std::vector<std::string>& arguments, const Options& options,
-                     Outcome& outcome)
+void CommandRunner::run(std::string_view command, const std::vector<std::string>& arguments, const Options& options,
+                        CommandReport& report)
 {
     const Entry* e = findEntry(command);
     if (!e) {
-        outcome.status = kStatusUsage;
-        outcome.results.clear();
-        outcome.messages.assign(1, "unknown subcommand '" + std::string(command) + "'");
+        report.status = kStatusUsage;
+        report.results.clear();
+        report.held.clear();
+        report.messages.assign(1, say(CliText::UnknownSubcommand, {quotedField(command)}));
         return;
     }
-    run(e->command, arguments, options, outcome);
+    run(e->command, arguments, options, report);
 }
 
-void Calculator::run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
-                     Outcome& outcome)
+void CommandRunner::run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
+                        CommandReport& report)
 {
-    runCommand(command, arguments, nullptr, options, outcome);
+    runCommand(command, arguments, nullptr, options, report);
 }
 
-void Calculator::runTaking(const Command& command, std::vector<std::string>& arguments, const Options& options,
-                           Outcome& outcome)
+void CommandRunner::runTaking(const Command& command, std::vector<std::string>& arguments, const Options& options,
+                              CommandReport& report)
 {
-    runCommand(command, arguments, &arguments, options, outcome);
+    runCommand(command, arguments, &arguments, options, report);
 }
 
-void Calculator::runCommand(const Command& command, const std::vector<std::string>& arguments,
-                            std::vector<std::string>* taken, const Options& options, Outcome& outcome)
+void CommandRunner::runCommand(const Command& command, const std::vector<std::string>& arguments,
+                               std::vector<std::string>* taken, const Options& options, CommandReport& report)
 {
-    outcome.status = kStatusOk;
-    outcome.results.clear();
-    outcome.messages.clear();
+    report.status = kStatusOk;
+    report.results.clear();
+    report.held.clear();
+    report.messages.clear();
     const Entry* e = nullptr;
     for (const Entry& candidate : entries())
         if (&candidate.command == &command)
             e = &candidate;
     if (!e) {
-        run(command.name, arguments, options, outcome);
+        run(command.name, arguments, options, report);
         return;
     }
     if (arguments.size() != e->command.arguments.size()) {
-        outcome.status = kStatusUsage;
-        outcome.messages.push_back(std::string(e->command.name) + " takes " +
-                                   std::to_string(e->command.arguments.size()) + " arguments, not " +
-                                   std::to_string(arguments.size()));
+        report.status = kStatusUsage;
+        report.messages.push_back(
+            say(CliText::ArgumentCount,
+                {e->command.name, std::to_string(e->command.arguments.size()), std::to_string(arguments.size())}));
         return;
     }
     if (!e->course) {
-        Run run(outcome);
+        Run run(report);
         convert(run, arguments);
         return;
     }
     calc::Outcome o =
         calc::run(*e->course, inputs(*e->course, arguments, taken, options),
-                  [this, &outcome](density::MessageSink&) { return loadTable(outcome) ? &m_table : nullptr; });
-    print(o, outcome);
+                  [this, &report](density::MessageSink&) { return loadTable(report) ? &m_table : nullptr; });
+    print(o, report);
 }
 
 }  // namespace cli

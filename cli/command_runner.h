@@ -16,11 +16,12 @@
 namespace cli {
 
 // Exit statuses of vantorel-calc.
-enum Status {
+enum ExitStatus {
     kStatusOk = 0,
     kStatusUsage = 1,        // the command line itself is wrong
     kStatusCheckFailed = 2,  // an input failed a check of the window
     kStatusCalcFailed = 3,   // out of the table, or a calculation failure
+    kStatusWriteFailed = 4,  // standard output could not be written
 };
 
 // What the window reads from its check boxes, radio buttons and unit menus.
@@ -30,7 +31,6 @@ struct Command {
     const char* name;
     std::vector<const char*> arguments;  // as written in the usage line
     std::vector<const char*> results;    // the names of the result lines, in the window's order
-    const char* summary;
 };
 
 // Every subcommand but batch.
@@ -45,36 +45,47 @@ std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view na
 std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name);
 std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name);
 std::optional<density::ProductGroup> groupNamed(std::string_view name);
+// The names above, in the order of their units and groups.
+const std::vector<const char*>& temperatureUnitNames();
+const std::vector<const char*>& volumeUnitNames();
+const std::vector<const char*>& pressureUnitNames();
+const std::vector<const char*>& groupNames();
 
-struct Outcome {
+// What a subcommand reports: its status, its results and its messages.
+struct CommandReport {
     int status = kStatusOk;
     // name and value, the rewritten temperature first
     std::vector<std::pair<std::string, std::string>> results;
+    // held[i]: the value results[i] was rounded from, when the computation
+    // held one (a rewritten temperature or a converted volume text holds none)
+    std::vector<std::optional<double>> held;
     // what the window would have shown in message boxes, in the catalogue's
     // language (or the reason of a generic error report)
     std::vector<std::string> messages;
 };
 
-class Calculator {
+// Runs subcommands on one reduction table.
+class CommandRunner {
 public:
     // The reduction table is read from tableFile when a 20 °C calculation
-    // first needs it.
-    explicit Calculator(std::string tableFile);
+    // first needs it. Messages name it tableName, or its file name without
+    // the folder.
+    explicit CommandRunner(std::string tableFile, std::string tableName = {});
 
     // Runs a subcommand with its arguments (the count must match; a wrong
     // count or an unknown name gives kStatusUsage).
-    Outcome run(std::string_view command, const std::vector<std::string>& arguments, const Options& options);
-    // The same, reusing the outcome's storage (batch).
+    CommandReport run(std::string_view command, const std::vector<std::string>& arguments, const Options& options);
+    // The same, reusing the report's storage (batch).
     void run(std::string_view command, const std::vector<std::string>& arguments, const Options& options,
-             Outcome& outcome);
+             CommandReport& report);
 
     // The same with a command found by findCommand.
     void run(const Command& command, const std::vector<std::string>& arguments, const Options& options,
-             Outcome& outcome);
+             CommandReport& report);
     // The same, taking the argument texts over instead of copying them: they
     // are left in an unspecified state (batch).
     void runTaking(const Command& command, std::vector<std::string>& arguments, const Options& options,
-                   Outcome& outcome);
+                   CommandReport& report);
 
     // Reads the table now, if it is there, so that later runs only read the
     // calculator (runs on several threads at once).
@@ -82,15 +93,16 @@ public:
 
     // Reads the table now; false (with the message saying why) when it
     // cannot be read.
-    bool loadTable(Outcome& outcome);
+    bool loadTable(CommandReport& report);
     const density::ReductionTable& table() const { return m_table; }
 
 private:
     // `taken`, when given, is `arguments`, whose texts may be moved from.
-    void runCommand(const Command& command, const std::vector<std::string>& arguments,
-                    std::vector<std::string>* taken, const Options& options, Outcome& outcome);
+    void runCommand(const Command& command, const std::vector<std::string>& arguments, std::vector<std::string>* taken,
+                    const Options& options, CommandReport& report);
 
     std::string m_tableFile;
+    std::string m_tableName;
     density::ReductionTable m_table;
     density::TableFileOutcome m_tableRead;
     bool m_tried = false;
