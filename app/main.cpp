@@ -17,13 +17,17 @@ int main(int argc, char** argv)
     app.setWindowIcon(icon);
 
     // For install checks: start as usual, write any message box to standard
-    // error instead of showing it, and quit once the start is over.
+    // error instead of showing it, and close as the user would (the settings
+    // are saved) once the start is over.
     if (qEnvironmentVariableIsSet("VANTOREL_QUIT_AFTER_START")) {
         shell::setBoxResponder([](const shell::BoxRequest& box) {
             std::cerr << box.text.toStdString() << '\n';
             return QMessageBox::Ok;
         });
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] {
+            QApplication::closeAllWindows();
+            QCoreApplication::quit();
+        });
     }
 
     // the editor and the About box exist before the main window is shown:

@@ -292,6 +292,7 @@ std::optional<int> parseCommandLine(int argc, const char* const* argv, const std
         ->disable_flag_override();
     app.add_flag_callback("--no-glass", [&] { options.glass = false; })->disable_flag_override();
     app.add_flag("--strict", invocation.strict)->disable_flag_override();
+    app.add_flag("--which-table", invocation.whichTable)->disable_flag_override();
     app.add_flag("--header", invocation.layout.header)->disable_flag_override();
     std::string volumeUnit, pressureUnit, group, lang, decimal, format, precision, threads, completion;
     app.add_option("--volume-unit", volumeUnit)->check(oneOf("--volume-unit"));
@@ -425,6 +426,8 @@ std::optional<int> parseCommandLine(int argc, const char* const* argv, const std
         invocation.threads = batchThreads();
 
     const CLI::App* sub = selected();
+    if (invocation.whichTable)
+        return std::nullopt;
     if (!sub)
         return usage(text(CliText::NeedSubcommand));
     invocation.subcommand = sub->get_name();

@@ -16,7 +16,8 @@ struct Invocation {
     Options options;
     Language language = Language::English;
     char decimal = 0;       // the decimal separator given; 0: the locale's
-    std::string tableFile;  // empty: tablegost3900.txt beside the program
+    std::string tableFile;  // empty: the table the program's places name
+    bool whichTable = false;  // print the table's path instead of computing
     int threads = 1;
     bool strict = false;
     BatchLayout layout;      // also the format and precision of one subcommand

@@ -16,6 +16,7 @@
 #include "command_line.h"
 #include "command_runner.h"
 #include "density/numeric_text.h"
+#include "places/program_places.h"
 #include "report_format.h"
 #include "usage_texts.h"
 
@@ -48,15 +49,6 @@ void complain(const std::string& what)
 char localeDecimalSeparator()
 {
     return QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
-}
-
-std::string programFolder(const char* argv0)
-{
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty())
-        exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
 }
 
 int runBatch(const cli::Invocation& invocation, cli::CommandRunner& runner)
@@ -131,7 +123,13 @@ int main(int argc, char** argv)
     // a table given is named as given in the messages, the program's own by its name
     const bool ownTable = invocation.tableFile.empty();
     if (ownTable)
-        invocation.tableFile = (std::filesystem::path(programFolder(argv[0])) / density::kTableFileName).string();
+        invocation.tableFile =
+            places::tableToRead(places::placesOf(places::executableFolder(argv[0]), places::Environment::current()))
+                .path.string();
+    if (invocation.whichTable) {
+        g_out << invocation.tableFile << '\n';
+        return finish(cli::kStatusOk);
+    }
     cli::CommandRunner runner(invocation.tableFile, ownTable ? density::kTableFileName : invocation.tableFile);
     return invocation.subcommand == "batch" ? runBatch(invocation, runner) : runSubcommand(invocation, runner);
 }

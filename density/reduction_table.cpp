@@ -380,9 +380,8 @@ Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& o
     return message.then(MsgKey::MsgFileNotFoundSuffix);
 }
 
-bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink)
+bool loadReductionTable(const std::string& path, ReductionTable& table, MessageSink& sink)
 {
-    const std::string path = programFolder + kTableFileName;
     const TableFileOutcome outcome = readReductionTableFile(path, table);
     if (!outcome.read())
         sink.show(tableFileMessage(path, outcome));

@@ -118,10 +118,10 @@ Message tableFileMessage(const std::string& path, const TableFileOutcome& outcom
 // The same naming the file as given.
 Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& outcome);
 
-// Reads <folder>/tablegost3900.txt into the table. When it cannot be read
-// the sink is told once (tableFileMessage) and the table is left empty.
-// Returns whether the file was read.
-bool loadReductionTable(const std::string& programFolder, ReductionTable& table, MessageSink& sink);
+// Reads the table file into the table. When it cannot be read the sink is
+// told once (tableFileMessage) and the table is left empty. Returns whether
+// the file was read.
+bool loadReductionTable(const std::string& path, ReductionTable& table, MessageSink& sink);
 
 // Brings a typed temperature onto the half-degree grid: 15,2 -> 15,0,
 // 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. Only the first decimal counts. A text

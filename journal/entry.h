@@ -60,7 +60,7 @@ std::vector<Quantity> quantitiesFromJson(const QString& json);
 // milliseconds left out, the same for reading.
 QString timeText(const QDateTime& at, QChar separator = QLatin1Char('T'), bool milliseconds = true);
 
-// The version of this program ("1.0.0").
+// The version of this program, as the About box shows it.
 QString programVersion();
 
 }  // namespace journal

@@ -9,8 +9,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
 #include <cerrno>
@@ -138,30 +136,6 @@ IniDocument readDocument(const QString& path, files::ReadOutcome& outcome)
 }
 
 }  // namespace
-
-Location locate(const QString& programFolder, bool programFolderWritable, const QString& userFolder,
-                bool userFileExists)
-{
-    const QString beside = programFolder + QStringLiteral("settings.ini");
-    if (programFolderWritable)
-        return {beside, beside};
-    const QString own = userFolder + QStringLiteral("settings.ini");
-    return {userFileExists ? own : beside, own};
-}
-
-Location locate(const QString& programFolder)
-{
-    QTemporaryFile probe(programFolder + QStringLiteral("settings.XXXXXX"));
-    const QString userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/vantorel/");
-    return locate(programFolder, probe.open(), userFolder,
-                  QFileInfo::exists(userFolder + QStringLiteral("settings.ini")));
-}
-
-QString dataFilePath(const Location& location, const QString& fileName)
-{
-    return QFileInfo(location.writePath).absolutePath() + QLatin1Char('/') + fileName;
-}
 
 LoadOutcome load(const QString& path, const Windows& windows)
 {

@@ -20,26 +20,8 @@ struct Windows {
     QWidget* journal = nullptr;  // likewise
 };
 
-// Where the file is read from and written to.
-struct Location {
-    QString readPath;
-    QString writePath;
-};
-
-// Beside the program when its folder can be written (a portable copy);
-// otherwise in the user's folder, read from there when it exists and from
-// the program folder until then.
-Location locate(const QString& programFolder, bool programFolderWritable, const QString& userFolder,
-                bool userFileExists);
-// The same for this machine: the user's folder is $XDG_CONFIG_HOME/vantorel/.
-Location locate(const QString& programFolder);
-
 // A real settings.ini is a few kB; a file beyond this is refused unread.
 constexpr std::uintmax_t kMaxSettingsFileSize = std::uintmax_t(1) << 20;
-
-// A file of the program's own data (journal.sqlite), kept in the folder the
-// settings are written to.
-QString dataFilePath(const Location& location, const QString& fileName);
 
 struct LoadOutcome {
     int languageTag = 1;  // as stored

@@ -22,6 +22,12 @@ enum class WindowKey {
     MsgEditorBadLinesPrefix,  // + line numbers + suffix
     MsgEditorBadLinesSuffix,
     MsgEditorTableEmpty,
+    // an installed copy's own table: going back to the shipped one
+    MsgEditorRestorePrefix,  // + the user's table + suffix
+    MsgEditorRestoreSuffix,
+    MsgEditorRemoveFailed,       // + file + reason
+    MsgEditorProgramFolderKept,  // why a save into the program folder is refused; + the user's folder
+    TextShippedTableBack,
     TextOpenDialogTitle,
     TextSaveDialogTitle,
     // settings.ini refused at start (file and reason follow, then the suffix)

@@ -235,7 +235,7 @@ TEST_P(LoadMissingTable, ReportsTheBareFileName)
     RecordingSink sink;
     ReductionTable table({tableRow(15, {})});
     const std::string folder = ::testing::TempDir() + "vantorel-no-table/";
-    EXPECT_FALSE(density::loadReductionTable(folder, table, sink));
+    EXPECT_FALSE(density::loadReductionTable(folder + density::kTableFileName, table, sink));
     EXPECT_TRUE(table.empty());
     ASSERT_EQ(sink.texts.size(), 1u);
     EXPECT_EQ(sink.keys[0], density::MsgKey::MsgFilePrefix);
@@ -263,7 +263,7 @@ TEST(LoadTable, ReadsTheFileInTheFolder)
     }
     RecordingSink sink;
     ReductionTable table;
-    EXPECT_TRUE(density::loadReductionTable(dir.string() + "/", table, sink));
+    EXPECT_TRUE(density::loadReductionTable((dir / density::kTableFileName).string(), table, sink));
     EXPECT_TRUE(sink.keys.empty());
     EXPECT_EQ(table.lines().size(), 301u);
     EXPECT_DOUBLE_EQ(*table.lookupDensity20(800, 0), testdata::syntheticDensity20(800, 0));
@@ -292,7 +292,7 @@ TEST_P(TableFileNotRead, IsOneMessageAndAnEmptyTable)
               GetParam().status);
     EXPECT_TRUE(table.empty());
     RecordingSink sink;
-    EXPECT_FALSE(density::loadReductionTable(dir.string() + "/", table, sink));
+    EXPECT_FALSE(density::loadReductionTable((dir / density::kTableFileName).string(), table, sink));
     EXPECT_EQ(sink.texts, std::vector<std::string>{GetParam().message});
     text::catalogue().fill(text::UiLanguage::Russian);
     fs::remove_all(dir);

@@ -50,7 +50,7 @@ const ReductionTable& shippedTable()
     static const ReductionTable table = [] {
         ReductionTable t;
         RecordingSink sink;
-        density::loadReductionTable(programFolder(), t, sink);
+        density::loadReductionTable(programFolder() + density::kTableFileName, t, sink);
         return t;
     }();
     return table;
@@ -78,7 +78,7 @@ TEST(ShippedTable, LoadsFromTheProgramFolderWithoutMessage)
 {
     ReductionTable table;
     RecordingSink sink;
-    EXPECT_TRUE(density::loadReductionTable(programFolder(), table, sink));
+    EXPECT_TRUE(density::loadReductionTable(programFolder() + density::kTableFileName, table, sink));
     EXPECT_TRUE(sink.keys.empty());
     EXPECT_EQ(table.lines().size(), static_cast<std::size_t>(kRows));
 }

@@ -56,7 +56,7 @@ protected:
         shell::useQtTranslations(false);
         // filled by the main window in the program
         text::catalogue().fill(text::UiLanguage::Russian);
-        m_editor.setProgramFolder(folder());
+        m_editor.setPlaces(places::portable(folder().toStdString()));
         gui::EditorDialogs d;
         d.openFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };
         d.saveFile = [this](QWidget*, const gui::FileRequest& r) { return next(r); };
@@ -149,7 +149,8 @@ TEST_F(MainWindowTest, EditorReloadsTheTableAtEveryOpening)
     get<QAction>("N107")->trigger();
     openEditor([this] {
         EXPECT_EQ(m_editor.findChild<QAction*>(QStringLiteral("N6"))->text(), QStringLiteral("&Open..."));
-        EXPECT_EQ(m_editor.windowTitle(), QStringLiteral("Edit of table GOST 3900-85"));
+        EXPECT_EQ(m_editor.windowTitle(),
+                  QStringLiteral("Edit of table GOST 3900-85 — ") + folder() + QStringLiteral("tablegost3900.txt"));
     });
     get<QAction>("N106")->trigger();
 
@@ -484,6 +485,81 @@ TEST_F(EditorTest, Cp1251ComesBackAsItCameInAFixedWidthFont)
     saveAs(path("wider.txt"));
     EXPECT_EQ(readBytes(path("wider.txt")), QStringLiteral("Плотность;20\r\n✓").toUtf8());
     EXPECT_TRUE(m_boxes.requests.empty());
+}
+
+// An installed copy: the program folder holds the shipped table, the user's
+// folder the user's own. The editor opens the table the calculators read,
+// names it in the title, saves into the user's folder and never into the
+// program folder, and goes back to the shipped table after asking.
+TEST_F(EditorTest, InstalledCopyKeepsTheUsersTableApart)
+{
+    places::Places installed = places::portable((folder() + QStringLiteral("program")).toStdString());
+    installed.kind = places::CopyKind::Installed;
+    installed.dataFolder = (folder() + QStringLiteral("data/vantorel")).toStdString();
+    m_editor.setPlaces(installed);
+    const QString shipped = path("program/tablegost3900.txt");
+    const QString own = path("data/vantorel/tablegost3900.txt");
+    writeBytes(shipped, "shipped\n");
+    QAction* restore = m_editor.findChild<QAction*>(QStringLiteral("RestoreTable1"));
+    const auto open = [&] {
+        m_editor.show();
+        m_editor.hide();
+    };
+    const auto title = [&](const QString& shown) { return QStringLiteral("Base — ") + shown; };
+    m_editor.setWindowTitle(QStringLiteral("Base"));
+
+    open();
+    EXPECT_EQ(text(), QStringLiteral("shipped\n"));
+    EXPECT_EQ(m_editor.windowTitle(), title(shipped));
+    EXPECT_TRUE(restore->isVisible());
+    EXPECT_FALSE(restore->isEnabled());
+
+    // saved into the user's folder, made for the dialog; the program folder refuses
+    m_editor.textArea()->setPlainText(QStringLiteral("own\n"));
+    saveAs(shipped);
+    EXPECT_EQ(requests.back().folder, path("data/vantorel/"));
+    EXPECT_EQ(readBytes(shipped), QByteArray("shipped\n"));
+    ASSERT_EQ(m_boxes.texts().size(), 1);
+    EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("Не удалось сохранить файл ") + shipped +
+                                      QStringLiteral(":\nпапка установленной программы не изменяется; ваша таблица "
+                                                     "сохраняется в папке ") +
+                                      path("data/vantorel/"));
+    m_boxes.clear();
+    m_boxes.answer(QMessageBox::Yes);  // the table check: save anyway
+    saveAs(own);
+    EXPECT_EQ(readBytes(own), QByteArray("own\n"));
+    EXPECT_EQ(m_editor.windowTitle(), title(own));
+    EXPECT_TRUE(restore->isEnabled());
+
+    // the next opening shows the user's table; the language keeps the path
+    open();
+    EXPECT_EQ(text(), QStringLiteral("own\n"));
+    m_editor.setWindowTitle(QStringLiteral("Other"));
+    EXPECT_EQ(m_editor.windowTitle(), QStringLiteral("Other — ") + own);
+    m_editor.setWindowTitle(QStringLiteral("Base"));
+
+    // going back: No keeps the user's table, Yes removes it
+    m_boxes.clear();
+    m_boxes.answer(QMessageBox::No);
+    restore->trigger();
+    EXPECT_TRUE(QFileInfo::exists(own));
+    m_boxes.answer(QMessageBox::Yes);
+    restore->trigger();
+    ASSERT_EQ(m_boxes.requests.size(), 2u);
+    EXPECT_EQ(m_boxes.requests[0].text, QStringLiteral("Удалить вашу таблицу ") + own +
+                                            QStringLiteral(" и вернуться к поставляемой с программой?"));
+    EXPECT_EQ(m_boxes.requests[0].defaultButton, QMessageBox::No);
+    EXPECT_FALSE(QFileInfo::exists(own));
+    EXPECT_EQ(text(), QStringLiteral("shipped\n"));
+    EXPECT_EQ(m_editor.windowTitle(), title(shipped));
+    EXPECT_EQ(m_editor.statusText(), QStringLiteral(" Возвращена поставляемая таблица. Перезагрузите программу"));
+    EXPECT_FALSE(restore->isEnabled());
+}
+
+// A portable copy has no table of the user's apart from its own: no restore item.
+TEST_F(EditorTest, PortableCopyHasNoRestoreItem)
+{
+    EXPECT_FALSE(m_editor.findChild<QAction*>(QStringLiteral("RestoreTable1"))->isVisible());
 }
 
 TEST_F(EditorTest, HelpNamesTheEditorPage)

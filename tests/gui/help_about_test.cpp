@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest/QTest>
 
 #include "shell/help.h"
+#include "places/program_places.h"
 #include "support/main_window_fixture.h"
 #include "support/page_fixture.h"
 #include "ui/help/find_bar.h"
@@ -157,7 +159,7 @@ TEST_P(F1OnEachTab, OpensThePageOfTheTab)
     if (english)
         get<QAction>("N107")->trigger();
     // the pages that ship beside the tests
-    form().setProgramFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    form().setPlaces(places::portable((QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString()));
     showPage(c.tab);
     QApplication::setActiveWindow(&form());
     QTest::keyClick(&form(), Qt::Key_F1);
@@ -182,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, HelpWindowGoesWhereTheUserGoes)
 {
     showForm();
-    form().setProgramFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    form().setPlaces(places::portable((QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString()));
     get<QAbstractButton>("SpeedButton5")->click();
     gui::HelpWindow* help = form().helpWindow();
     QTextBrowser* browser = help->browser();
@@ -215,10 +217,19 @@ TEST_F(MainWindowTest, HelpWindowGoesWhereTheUserGoes)
     EXPECT_EQ(shownPage(form()), shippedHelp("eng/gost_index.html"));
     get<QAction>("N106")->trigger();
 
-    m_editor.setProgramFolder(form().programFolder());
+    m_editor.setPlaces(places::portable((form().programFolder()).toStdString()));
     m_editor.show();
     QApplication::setActiveWindow(&m_editor);
     QTest::keyClick(&m_editor, Qt::Key_F1);
     EXPECT_EQ(shownPage(form()), shippedHelp("edit_table.html"));
     m_editor.hide();
+}
+
+// The About box's version is the project's: the package, the metainfo and
+// vantorel-calc --version are made from the project's version.
+TEST_F(MainWindowTest, AboutBoxShowsTheProjectsVersion)
+{
+    showForm();
+    const QLabel* version = m_about.findChild<QLabel*>(QStringLiteral("Label3"));
+    EXPECT_TRUE(version->text().startsWith(QStringLiteral("Версия " VANTOREL_VERSION "  (")));
 }

@@ -21,6 +21,7 @@
 
 #include "journal/entry_csv.h"
 #include "journal/journal_file.h"
+#include "places/program_places.h"
 #include "support/main_window_fixture.h"
 #include "support/shipped_table.h"
 #include "ui/journal/journal_form.h"
@@ -99,7 +100,7 @@ TEST_F(Journal, EveryRunOfACourseIsOneEntry)
                                    "ok",
                                    "ru",
                                    "NULL",
-                                   "1.0.0"};
+                                   VANTOREL_VERSION};
     EXPECT_EQ(rows[0].mid(0, 13), reduction);
     EXPECT_EQ(rows[1].mid(0, 13), reduction);
     const QString actual = get<QLineEdit>("Edit20")->text();
@@ -112,7 +113,7 @@ TEST_F(Journal, EveryRunOfACourseIsOneEntry)
                 .arg(get<QLineEdit>("Edit18")->text()),
             QStringLiteral(R"([{"key":"actual_density","name":"Плотность фактическая","unit":"кг/м3","value":"%1"}])")
                 .arg(actual),
-            "[]", "ok", "ru", "NULL", "1.0.0"}));
+            "[]", "ok", "ru", "NULL", VANTOREL_VERSION}));
     EXPECT_FALSE(actual.isEmpty());
     // local time with its offset, to the millisecond
     EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d$)"))
@@ -193,7 +194,7 @@ TEST_P(JournalTrouble, CalculationsGoOnWithOneMessage)
     const int before = entryCount();
     m_form = std::make_unique<gui::TForm1>();
     m_form->attachWindows(&m_editor, &m_about);
-    m_form->setProgramFolder(folder());
+    m_form->setPlaces(places::portable(folder().toStdString()));
     showForm();
     click("Button7");
     EXPECT_EQ(entryCount(), before + 1);
@@ -382,7 +383,7 @@ TEST_F(Journal, ARecordAsPdfHoldsTheInputsResultsAndTable)
          {QStringLiteral("Протокол расчёта"), QStringLiteral("ГОСТ 3900-85"),
           QStringLiteral("Плотность по ареометру 850,5 кг/м3"), QStringLiteral("Температура 20 °C"),
           QStringLiteral("Плотность при 20 °C %1 кг/м3").arg(get<QLineEdit>("Edit3")->text()),
-          folder() + QStringLiteral("tablegost3900.txt"), checksum, QStringLiteral("Vantorel 1.0.0")})
+          folder() + QStringLiteral("tablegost3900.txt"), checksum, QStringLiteral("Vantorel " VANTOREL_VERSION)})
         EXPECT_TRUE(text.contains(unblanked(expected))) << expected.toStdString() << "\n" << text.toStdString();
 
     trigger("N107");

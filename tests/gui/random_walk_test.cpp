@@ -22,6 +22,7 @@
 #include "density/reduction_table.h"
 #include "settings/settings_store.h"
 #include "shell/help.h"
+#include "places/program_places.h"
 #include "support/main_window_fixture.h"
 #include "support/special_files.h"
 #include "ui/main/page_control.h"
@@ -356,7 +357,7 @@ protected:
         const std::size_t boxesBefore = m_boxes.requests.size();
         m_form = std::make_unique<gui::TForm1>();
         m_form->attachWindows(&m_editor, &m_about);
-        m_form->setProgramFolder(folder());
+        m_form->setPlaces(places::portable(folder().toStdString()));
         form().show();
         int settingsBoxes = 0;
         for (std::size_t i = boxesBefore; i < m_boxes.requests.size(); ++i) {

@@ -87,22 +87,6 @@ TEST(Settings, SetReplacesInPlaceAddsAtSectionEndAndKeepsOtherLines)
               "Top=10\r\n");
 }
 
-TEST(Settings, BesideTheProgramWhenItsFolderIsWritableElseInTheUsersFolder)
-{
-    const QString program = QStringLiteral("/opt/v/");
-    const QString user = QStringLiteral("/home/u/.config/vantorel/");
-    const auto at = [](const QString& folder) { return folder + QStringLiteral("settings.ini"); };
-    settings::Location l = settings::locate(program, true, user, true);
-    EXPECT_EQ(l.readPath, at(program));
-    EXPECT_EQ(l.writePath, at(program));
-    l = settings::locate(program, false, user, false);
-    EXPECT_EQ(l.readPath, at(program));
-    EXPECT_EQ(l.writePath, at(user));
-    l = settings::locate(program, false, user, true);
-    EXPECT_EQ(l.readPath, at(user));
-    EXPECT_EQ(l.writePath, at(user));
-}
-
 // ---- through the windows ----
 
 class SettingsFile : public MainWindowTest {
@@ -124,7 +108,7 @@ protected:
     {
         m_form = std::make_unique<gui::TForm1>();
         m_form->attachWindows(&m_editor, &m_about);
-        m_form->setProgramFolder(folder());
+        m_form->setPlaces(places::portable(folder().toStdString()));
         showForm();
     }
     bool checked(const char* name)
@@ -284,21 +268,23 @@ TEST_F(SettingsFile, FailedWriteLeavesTheOldFileAndSaysWhy)
     EXPECT_GT(m_boxes.requests[0].text.size(), m_boxes.requests[0].text.indexOf(QLatin1Char('\n')) + 1);
 }
 
-TEST_F(SettingsFile, ProgramFolderNotWritableKeepsTheFileInTheUsersFolder)
+// An installed copy keeps its settings in the user's folder and leaves its
+// program folder as the install made it.
+TEST_F(SettingsFile, InstalledCopyKeepsTheFileInTheUsersFolder)
 {
-    QTemporaryDir home;
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    // a folder that cannot take a file: it does not exist
-    form().setProgramFolder(folder() + QStringLiteral("absent/"));
+    QTemporaryDir config;
+    places::Places installed = places::portable(folder().toStdString());
+    installed.kind = places::CopyKind::Installed;
+    installed.configFolder = config.path().toStdString() + "/vantorel";
+    form().setPlaces(installed);
     showForm();
     get<QLineEdit>("Edit1")->setText(QStringLiteral("851"));
     form().close();
-    qputenv("XDG_CONFIG_HOME", saved);
 
-    QFile file(home.path() + QStringLiteral("/vantorel/settings.ini"));
+    QFile file(config.path() + QStringLiteral("/vantorel/settings.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\ned1=851\n"));
+    EXPECT_FALSE(QFileInfo::exists(iniPath()));
     EXPECT_TRUE(m_boxes.requests.empty());
 }
 

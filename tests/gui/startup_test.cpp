@@ -51,7 +51,7 @@ TEST_F(Startup, MissingTableIsReportedOnceAndTheProgramGoesOn)
     gui::TForm2 editor;
     shell::TO_progr_form about;
     form.attachWindows(&editor, &about);
-    form.setProgramFolder(folder());
+    form.setPlaces(places::portable(folder().toStdString()));
     form.show();
     ASSERT_EQ(m_boxes.requests.size(), 1u);
     EXPECT_EQ(m_boxes.requests[0].caption, QStringLiteral("Внимание!"));
@@ -66,7 +66,7 @@ TEST_F(Startup, PresentTableIsLoadedSilently)
 {
     writeTable();
     gui::TForm1 form;
-    form.setProgramFolder(folder());
+    form.setPlaces(places::portable(folder().toStdString()));
     form.show();
     EXPECT_TRUE(m_boxes.requests.empty());
     EXPECT_EQ(form.reductionTable().lines().size(), 301u);
@@ -78,7 +78,7 @@ TEST_F(Startup, TableThatIsNoRegularFileIsRefusedWithoutWaiting)
 {
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + QStringLiteral("tablegost3900.txt")).constData(), 0600), 0);
     gui::TForm1 form;
-    form.setProgramFolder(folder());
+    form.setPlaces(places::portable(folder().toStdString()));
     ::alarm(30);
     form.show();
     ::alarm(0);

@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         m_form = std::make_unique<gui::TForm1>();
         m_form->attachWindows(&m_editor, &m_about);
-        m_form->setProgramFolder(folder());
+        m_form->setPlaces(places::portable(folder().toStdString()));
     }
     void TearDown() override { m_form.reset(); }
 

@@ -49,6 +49,11 @@ QString bareName(const QString& path)
 }
 
 // The first line break of the text, or LF when it has none.
+QString pathText(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
 QByteArray lineBreakOf(const QByteArray& bytes)
 {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -151,6 +156,8 @@ void TForm2::buildWindow()
     // every save asks for the name: it is "save as" too
     add(file, {"N7", "ToolButton4", EditorIcon::Save, &TForm2::saveFile,
                keys(QKeySequence::Save) + keys(QKeySequence::SaveAs)});
+    add(file, {"RestoreTable1", nullptr, std::nullopt, &TForm2::restoreShippedTable, {}});
+    m_restoreItem = file->actions().constLast();
     file->addSeparator()->setObjectName(QStringLiteral("N13"));
     add(file, {"N17", nullptr, std::nullopt, &TForm2::exitEditor, {QKeySequence(Qt::CTRL | Qt::Key_W)}});
     toolBar->addSeparator();
@@ -176,6 +183,40 @@ void TForm2::buildWindow()
     layout->addWidget(m_text, 1);
     layout->addWidget(m_find);
     layout->addWidget(statusBar);
+    updateRestoreItem();
+}
+
+void TForm2::setPlaces(const places::Places& places)
+{
+    m_places = places;
+    m_programFolder = pathText(places.programFolder / "");
+    updateRestoreItem();
+}
+
+void TForm2::updateRestoreItem()
+{
+    const bool installed = m_places.kind == places::CopyKind::Installed;
+    m_restoreItem->setVisible(installed);
+    m_restoreItem->setEnabled(installed && places::tableToRead(m_places).source == places::TableSource::Users);
+}
+
+void TForm2::showPath(const QString& path)
+{
+    m_shownPath = path;
+    m_settingTitle = true;
+    setWindowTitle(m_titleBase + QStringLiteral(" — ") + QDir::toNativeSeparators(path));
+    m_settingTitle = false;
+}
+
+// The language sets the window's own title; the path stays after it.
+void TForm2::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowTitleChange || m_settingTitle)
+        return;
+    m_titleBase = windowTitle();
+    if (!m_shownPath.isEmpty())
+        showPath(m_shownPath);
 }
 
 void TForm2::setHelpWindow(HelpWindow* help)
@@ -206,7 +247,10 @@ void TForm2::showEvent(QShowEvent* event)
             pending.button->setIcon(icon);
     }
     m_pendingIcons.clear();
-    loadFile(m_programFolder + kTableFile);
+    const QString table = pathText(places::tableToRead(m_places).path);
+    if (loadFile(table))
+        showPath(table);
+    updateRestoreItem();
     m_text->setFocus(Qt::OtherFocusReason);
 }
 
@@ -270,6 +314,7 @@ void TForm2::openFile()
     m_fileName = chosen;
     if (!loadFile(chosen))
         return;
+    showPath(chosen);
     m_text->setFocus(Qt::OtherFocusReason);
     m_status->setText(shell::catalogueEntry(text::WindowKey::TextLoadedFilePrefix) + m_fileName);
 }
@@ -279,7 +324,12 @@ void TForm2::saveFile()
     m_fileName = bareName(m_fileName);
     FileRequest request;
     request.title = shell::catalogueEntry(text::WindowKey::TextSaveDialogTitle);
-    request.folder = m_programFolder;
+    // an installed copy saves into the user's folder, made for the dialog to open in
+    const bool installed = m_places.kind == places::CopyKind::Installed;
+    const QString saveFolder = pathText(m_places.dataFolder / "");
+    if (installed)
+        QDir().mkpath(saveFolder);
+    request.folder = saveFolder;
     request.proposedName = m_fileName;
     request.filter = kFilter;
     QString chosen = m_dialogs.saveFile(this, request);
@@ -295,6 +345,13 @@ void TForm2::saveFile()
     }
     m_fileName = chosen;
 
+    const auto fail = [&](const QString& reason) {
+        reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, reason);
+    };
+    if (installed && QDir(QFileInfo(chosen).absolutePath()) == QDir(m_programFolder))
+        return fail(shell::catalogueEntry(text::WindowKey::MsgEditorProgramFolderKept) +
+                    QDir::toNativeSeparators(saveFolder));
+
     const QByteArray contents = encodedText();
     if (QFileInfo(chosen).fileName() == kTableFile && !tableReadsWell(contents))
         return;
@@ -302,17 +359,40 @@ void TForm2::saveFile()
     const files::WriteOutcome saved = files::writeFileAtomically(
         QFile::encodeName(chosen).toStdString(), std::string_view(contents.constData(), contents.size()));
     if (!saved.written())
-        return reportFailure(text::WindowKey::MsgEditorWriteFailed, chosen, shell::writeFailureReason(saved, chosen));
+        return fail(shell::writeFailureReason(saved, chosen));
+    showPath(chosen);
+    updateRestoreItem();
     m_status->setText(shell::catalogueEntry(text::WindowKey::TextReloadAfterSave));
+}
+
+void TForm2::restoreShippedTable()
+{
+    if (places::tableToRead(m_places).source != places::TableSource::Users)
+        return;
+    const QString own = pathText(places::usersTable(m_places));
+    if (!askAbout(text::WindowKey::MsgEditorRestorePrefix, own, text::WindowKey::MsgEditorRestoreSuffix))
+        return;
+    QFile file(own);
+    if (!file.remove())
+        return reportFailure(text::WindowKey::MsgEditorRemoveFailed, own, file.errorString());
+    updateRestoreItem();
+    const QString shipped = pathText(places::shippedTable(m_places));
+    if (loadFile(shipped))
+        showPath(shipped);
+    m_status->setText(shell::catalogueEntry(text::WindowKey::TextShippedTableBack));
 }
 
 bool TForm2::askReplace(const QString& path)
 {
+    return askAbout(text::WindowKey::MsgEditorReplacePrefix, path, text::WindowKey::MsgEditorReplaceSuffix);
+}
+
+bool TForm2::askAbout(text::WindowKey prefix, const QString& path, text::WindowKey suffix)
+{
     shell::BoxRequest box;
     box.caption = shell::catalogueEntry(density::MsgKey::MsgCaptionAttention);
     box.icon = QMessageBox::Question;
-    box.text = shell::catalogueEntry(text::WindowKey::MsgEditorReplacePrefix) + QDir::toNativeSeparators(path) +
-               shell::catalogueEntry(text::WindowKey::MsgEditorReplaceSuffix);
+    box.text = shell::catalogueEntry(prefix) + QDir::toNativeSeparators(path) + shell::catalogueEntry(suffix);
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;
     return shell::showBox(this, box) == QMessageBox::Yes;

@@ -8,6 +8,7 @@
 
 #include "editor_dialogs.h"
 #include "editor_icons.h"
+#include "places/program_places.h"
 #include "text/window_keys.h"
 
 class QAction;
@@ -28,9 +29,10 @@ class TForm2 : public QDialog {
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    // Folder of the program with its trailing separator; every opening
-    // reloads the table from there.
-    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // The program's places: every opening reloads the table the calculators
+    // read (an installed copy's own table, or the shipped one) and shows its
+    // path in the title; an installed copy saves into the user's folder.
+    void setPlaces(const places::Places& places);
     // Dialogs the operations ask; members left empty are the desktop's.
     void setDialogs(EditorDialogs dialogs);
     // Where the editor's help page is shown.
@@ -53,24 +55,39 @@ public:
     // The find row under the text, with the focus in it.
     void find();
     void showHelp();
+    // An installed copy: removes the user's own table after asking and
+    // shows the shipped one again.
+    void restoreShippedTable();
     // Hides the window without asking about changes.
     void exitEditor();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWindow();
     // The file's text into the text area; false (reported) when it cannot be read.
     bool loadFile(const QString& path);
+    // The window's own title followed by the path of the file shown.
+    void showPath(const QString& path);
+    // The restore item: in an installed copy, usable while the user's table exists.
+    void updateRestoreItem();
     // Asks before a table the calculator would not read is saved.
     bool tableReadsWell(const QByteArray& contents);
     bool askReplace(const QString& path);
+    // A yes-or-no question about a file, No by default.
+    bool askAbout(text::WindowKey prefix, const QString& path, text::WindowKey suffix);
     void reportFailure(text::WindowKey message, const QString& path, const QString& reason);
     QByteArray encodedText() const;
 
+    places::Places m_places;
     QString m_programFolder;
     QString m_fileName;
+    QString m_titleBase;
+    QString m_shownPath;
+    bool m_settingTitle = false;
+    QAction* m_restoreItem = nullptr;
     EditorDialogs m_dialogs;
     QColor m_dialogColor = Qt::black;
     TextFont m_dialogFont;

@@ -99,6 +99,7 @@ const std::vector<CaptionRow>& captionTable()
         {E, {"N1"}, C, "&Файл", "&File"},
         {E, {"N6"}, C, "&Открыть...", "&Open..."},
         {E, {"N7"}, C, "&Сохранить...", "&Save..."},
+        {E, {"RestoreTable1"}, C, "Вернуть &поставляемую таблицу", "&Restore the shipped table"},
         {E, {"N17"}, C, "&Выход", "&Close"},
         {E, {"N2"}, C, "&Правка", "&Edit"},
         {E, {"N9"}, C, "&Копировать", "&Copy"},

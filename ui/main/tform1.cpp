@@ -73,7 +73,7 @@ TForm1::TForm1(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantorel.xpm")));
     move(219, 113);
     buildWindow();
-    m_programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    setPlaces(places::placesOf(QCoreApplication::applicationDirPath().toStdString(), places::Environment::current()));
 }
 
 TForm1::~TForm1()
@@ -212,6 +212,12 @@ void TForm1::fitToScreen()
     setFixedSize(fitted.expandedTo(QSize(200, 150)));
 }
 
+void TForm1::setPlaces(const places::Places& places)
+{
+    m_places = places;
+    m_programFolder = QString::fromStdString((places.programFolder / "").string());
+}
+
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -247,18 +253,19 @@ void TForm1::restoreFromSettings()
 // positions from settings.ini.
 int TForm1::loadSettings()
 {
-    const settings::Location location = settings::locate(m_programFolder);
-    m_settingsPath = location.writePath;
-    const QString journalPath = settings::dataFilePath(location, QString::fromLatin1(journal::kJournalFileName));
+    const places::SettingsFiles files = places::settingsFiles(m_places);
+    const QString readPath = QString::fromStdString(files.read.string());
+    m_settingsPath = QString::fromStdString(files.write.string());
+    // the journal lives with the program's other data
+    const QString journalPath = QString::fromStdString((m_places.dataFolder / journal::kJournalFileName).string());
     m_results->recorder().setPath(journalPath);
     m_journal->setJournalPath(journalPath);
-    const settings::LoadOutcome loaded =
-        settings::load(location.readPath, {this, m_editor, m_help, m_journal.get()});
+    const settings::LoadOutcome loaded = settings::load(readPath, {this, m_editor, m_help, m_journal.get()});
     if (loaded.refused()) {
         // told once, here: the file stays as it is for the user to look at
-        m_keepSettingsFile = location.readPath == location.writePath;
+        m_keepSettingsFile = files.read == files.write;
         shell::showAttention(this, shell::catalogueEntry(text::WindowKey::MsgSettingsNotRead) +
-                                       QDir::toNativeSeparators(location.readPath) + QStringLiteral(":\n") +
+                                       QDir::toNativeSeparators(readPath) + QStringLiteral(":\n") +
                                        shell::readFailureReason(loaded.file, settings::kMaxSettingsFileSize) +
                                        shell::catalogueEntry(text::WindowKey::MsgSettingsKeptSuffix));
     }
@@ -274,8 +281,9 @@ void TForm1::enablePressureEdits()
 
 void TForm1::loadReductionTable()
 {
-    if (density::loadReductionTable(m_programFolder.toStdString(), m_table, m_sink))
-        m_results->setTable(m_programFolder + QString::fromLatin1(density::kTableFileName));
+    const places::TableChoice table = places::tableToRead(m_places);
+    if (density::loadReductionTable(table.path.string(), m_table, m_sink))
+        m_results->setTable(QString::fromStdString(table.path.string()));
 }
 
 // The file is replaced whole or not at all; a failure is told, and the
@@ -296,7 +304,7 @@ void TForm1::openTableEditor()
 {
     if (!m_editor)
         return;
-    m_editor->setProgramFolder(m_programFolder);
+    m_editor->setPlaces(m_places);
     m_editor->exec();
 }
 

@@ -10,6 +10,7 @@
 #include "density/messages.h"
 #include "density/reduction_table.h"
 #include "density/units.h"
+#include "places/program_places.h"
 #include "shell/message_box.h"
 #include "text/catalogue.h"
 
@@ -42,10 +43,12 @@ public:
     // The editor and the About box, created at start beside this window.
     void attachWindows(TForm2* editor, shell::TO_progr_form* about);
 
-    // Folder of the executable with its trailing separator; the base of the
-    // settings file, the reduction table and the help pages.
+    // Folder of the executable with its trailing separator, where the help
+    // pages and the shipped table are; the places of the settings and of the
+    // table read follow from it.
     const QString& programFolder() const { return m_programFolder; }
-    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    const places::Places& places() const { return m_places; }
+    void setPlaces(const places::Places& places);
     const QString& settingsPath() const { return m_settingsPath; }
 
     const density::ReductionTable& reductionTable() const { return m_table; }
@@ -107,6 +110,7 @@ private:
     // An open help window turns to the same page in the new language.
     void helpFollowsLanguage();
 
+    places::Places m_places;
     QString m_programFolder;
     QString m_settingsPath;
     // the settings file was refused at the start: not written at close
