@@ -10,12 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
 #include <deque>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "density/table_file.h"
+#include "files/system_error.h"
 #include "shell/help.h"
 #include "shell/qt_translations.h"
 #include "support/main_window_fixture.h"
@@ -172,7 +174,9 @@ TEST_F(EditorTest, OpenCancelledOrUnreadable)
     EXPECT_TRUE(m_editor.statusText().isEmpty());
     EXPECT_EQ(m_editor.editorFileName(), path("missing.txt"));
     ASSERT_EQ(m_boxes.texts().size(), 1);
-    EXPECT_TRUE(m_boxes.texts()[0].contains(path("missing.txt") + QStringLiteral(":\nNo such file")));
+    // the system's words, in the locale's language
+    EXPECT_TRUE(m_boxes.texts()[0].contains(path("missing.txt") + QStringLiteral(":\n") +
+                                            QString::fromStdString(files::systemReason(ENOENT))));
     EXPECT_EQ(requests[0].folder, folder());
 }
 
