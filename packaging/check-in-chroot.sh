@@ -105,7 +105,10 @@ snapshot >"$root/tmp/before.txt"
 step "apt install ${debs[*]##*/}"
 mkdir -p "$root/tmp/debs"
 cp "${debs[@]}" "$root/tmp/debs/"
-if ! in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends /tmp/debs/*.deb \
+# the paths as the chroot sees them: a glob here would be expanded outside it
+inside=()
+for deb in "${debs[@]}"; do inside+=("/tmp/debs/${deb##*/}"); done
+if ! in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${inside[@]}" \
   >"$root/tmp/apt.log" 2>&1; then
   cat "$root/tmp/apt.log"
   exit 1
