@@ -20,9 +20,10 @@
 #include <unistd.h>
 
 #include "density/reduction_table.h"
+#include "density/table_file.h"
+#include "places/program_places.h"
 #include "settings/settings_store.h"
 #include "shell/help.h"
-#include "places/program_places.h"
 #include "support/main_window_fixture.h"
 #include "support/special_files.h"
 #include "ui/main/page_control.h"
@@ -146,9 +147,10 @@ protected:
     void makeHostileFiles()
     {
         ::mkfifo(name(QStringLiteral("fifo.txt")).constData(), 0600);
-        ::symlink("/dev/zero", name(QStringLiteral("zero.txt")).constData());
+        EXPECT_EQ(::symlink("/dev/zero", name(QStringLiteral("zero.txt")).constData()), 0);
         if (special::makeNullDevice(name(QStringLiteral("null")).toStdString()).empty())
-            ::symlink(name(QStringLiteral("null")).constData(), name(QStringLiteral("null.txt")).constData());
+            EXPECT_EQ(::symlink(name(QStringLiteral("null")).constData(), name(QStringLiteral("null.txt")).constData()),
+                      0);
         QDir(folder()).mkdir(QStringLiteral("folder.txt"));
         writeFile(folder() + QStringLiteral("huge.txt"),
                   QByteArray(static_cast<qsizetype>(density::kMaxTableFileSize) + 10, '7'));
@@ -173,7 +175,8 @@ protected:
     {
         m_boxes.requests.push_back(box);
         checkBox(box);
-        if (box.text.startsWith(shell::catalogueEntry(text::WindowKey::MsgEditorTableTooLarge)))
+        if (box.text.startsWith(shell::catalogueEntry(text::WindowKey::MsgEditorTableTooLarge)) ||
+            box.text.startsWith(shell::catalogueEntry(text::WindowKey::MsgEditorBadLinesPrefix)))
             m_tableWarned = true;
         if (box.buttons & QMessageBox::Yes) {
             const bool yes = pick(3) == 0;
@@ -188,6 +191,11 @@ protected:
     // report of an unexpected error.
     void checkBox(const shell::BoxRequest& box)
     {
+        // a lookup that met a malformed cell of a table saved after the
+        // editor's warning stops with the generic report naming the table
+        if (m_tableMalformed && box.caption == QApplication::applicationName() &&
+            box.text.contains(QStringLiteral("tablegost3900.txt")))
+            return;
         const text::MessageCatalogue& c = text::catalogue();
         const QString caption = box.caption;
         EXPECT_TRUE(caption == QString::fromStdString(c.text(density::MsgKey::MsgCaptionAttention)) ||
@@ -334,8 +342,11 @@ protected:
         density::ReductionTable table;
         const density::TableFileOutcome read =
             density::readReductionTableFile(QFile::encodeName(tablePath).toStdString(), table);
-        EXPECT_TRUE(read.read() || m_tableWarned)
-            << where() << "the editor saved, without a warning, a table the next start refuses";
+        const QByteArray saved = readFile(tablePath);
+        const bool wellFormed =
+            read.read() && density::checkTableText(std::string_view(saved.constData(), saved.size()), 1).empty();
+        EXPECT_TRUE(wellFormed || m_tableWarned)
+            << where() << "the editor saved, without a warning, a table the next start refuses or stops on";
     }
 
     // Closed and started again, now and then with a hostile settings.ini that
@@ -354,6 +365,8 @@ protected:
             writeFile(folder() + QStringLiteral("tablegost3900.txt"), m_table);
             m_tableRefusalExpected = false;
         }
+        const QByteArray inUse = readFile(folder() + QStringLiteral("tablegost3900.txt"));
+        m_tableMalformed = !density::checkTableText(std::string_view(inUse.constData(), inUse.size()), 1).empty();
         const std::size_t boxesBefore = m_boxes.requests.size();
         m_form = std::make_unique<gui::TForm1>();
         m_form->attachWindows(&m_editor, &m_about);
@@ -390,10 +403,10 @@ protected:
         QFile::remove(QFile::decodeName(path));
         switch (kind) {
         case HostileSettings::LinkToZero:
-            ::symlink("/dev/zero", path.constData());
+            EXPECT_EQ(::symlink("/dev/zero", path.constData()), 0);
             break;
         case HostileSettings::LinkToDevice:
-            ::symlink(name(QStringLiteral("null")).constData(), path.constData());
+            EXPECT_EQ(::symlink(name(QStringLiteral("null")).constData(), path.constData()), 0);
             break;
         case HostileSettings::Fifo:
             ::mkfifo(path.constData(), 0600);
@@ -431,6 +444,7 @@ protected:
     int m_action = 0;
     bool m_tableWarned = false;
     bool m_tableRefusalExpected = false;
+    bool m_tableMalformed = false;  // the table read at the last start
     bool m_hostile = false;
     QByteArray m_hostileState;
 };
