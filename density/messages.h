@@ -58,9 +58,11 @@ enum class MsgKey {
     // Added: a table file that is there but cannot be read, or is too large.
     MsgFileUnreadableSuffix,
     MsgFileTooLargeSuffix,
+    // Added: why a device, a pipe or a folder given as a table is not read.
+    MsgNotRegularFile,
 };
 
-constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgFileTooLargeSuffix) + 1;
+constexpr int kMsgKeyCount = static_cast<int>(MsgKey::MsgNotRegularFile) + 1;
 
 // A message is a run of pieces: catalogue entries and literal text (a file
 // name, a range suffix), joined with nothing between them.

@@ -306,9 +306,6 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
 
 namespace {
 
-// in the system's words' style
-const char* const kNotARegularFile = "Not a regular file";
-
 std::size_t lineCount(std::string_view contents)
 {
     std::size_t breaks = 0;
@@ -339,7 +336,7 @@ TableFileOutcome readTableFileContents(const std::string& path, std::string& con
     case files::ReadStatus::Missing:
         return {TableFileStatus::Missing, {}};
     case files::ReadStatus::NotRegular:
-        return {TableFileStatus::Unreadable, kNotARegularFile};
+        return {TableFileStatus::NotRegular, {}};
     case files::ReadStatus::TooLarge:
         return {TableFileStatus::TooLarge, {}};
     case files::ReadStatus::Failed:
@@ -371,6 +368,8 @@ Message tableFileMessageNamed(const std::string& name, const TableFileOutcome& o
     switch (outcome.status) {
     case TableFileStatus::Unreadable:
         return message.then(MsgKey::MsgFileUnreadableSuffix).then(outcome.reason);
+    case TableFileStatus::NotRegular:
+        return message.then(MsgKey::MsgFileUnreadableSuffix).then(MsgKey::MsgNotRegularFile);
     case TableFileStatus::TooLarge:
         return message.then(MsgKey::MsgFileTooLargeSuffix);
     case TableFileStatus::Read:

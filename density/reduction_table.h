@@ -92,7 +92,8 @@ private:
 enum class TableFileStatus {
     Read,
     Missing,     // no file at the path
-    Unreadable,  // there, but reading it failed (a folder, a device or a pipe, no permission, an I/O error)
+    Unreadable,  // there, but reading it failed (no permission, an I/O error)
+    NotRegular,  // a device, a pipe or a folder: refused unread
     TooLarge,    // over kMaxTableFileSize bytes or kMaxTableLines lines
 };
 

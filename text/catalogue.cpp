@@ -87,6 +87,7 @@ const Entry<MsgKey> kEntries[] = {
     {MsgKey::MsgFileUnreadableSuffix, " не удаётся прочитать: ", " cannot be read: "},
     {MsgKey::MsgFileTooLargeSuffix, " слишком велик: таблица не бывает больше 4 МБ",
      " is too large: a reduction table is never over 4 MB"},
+    {MsgKey::MsgNotRegularFile, "это не обычный файл", "it is not a regular file"},
 };
 
 static_assert(sizeof kEntries / sizeof kEntries[0] == density::kMsgKeyCount, "every key has its texts");

@@ -52,18 +52,16 @@ TEST_P(LookupDensity20, InterpolatesOrMarks)
 INSTANTIATE_TEST_SUITE_P(
     Cases, LookupDensity20,
     ::testing::Values(ForwardCase{853.4, 15, 853.7 + 0.34 * (863.6 - 853.7)},  // between two filled cells
-                      ForwardCase{850, 15, 853.7},                            // exactly on a column
-                      ForwardCase{870, 15, 873.6},                            // on a column, right one empty
-                      ForwardCase{875, 15, kOutOfTableMark},                  // right cell empty
-                      ForwardCase{885, 15, kOutOfTableMark},                  // left cell empty
-                      ForwardCase{890, 15, 893.4},                            // on a column, left one empty
-                      ForwardCase{500, 16, 497.1},                            // first column, 510 empty
-                      ForwardCase{505, 16, kOutOfTableMark},
-                      ForwardCase{1090, 20, 1090.0},                          // last column filled
-                      ForwardCase{1085, 20, 1085.0},
-                      ForwardCase{1090, 15, kOutOfTableMark},                 // last column empty
-                      ForwardCase{700, 15, kOutOfTableMark},                  // both empty
-                      ForwardCase{850, 15.5, kNoRow},                         // no such row
+                      ForwardCase{850, 15, 853.7},                             // exactly on a column
+                      ForwardCase{870, 15, 873.6},                             // on a column, right one empty
+                      ForwardCase{875, 15, kOutOfTableMark},                   // right cell empty
+                      ForwardCase{885, 15, kOutOfTableMark},                   // left cell empty
+                      ForwardCase{890, 15, 893.4},                             // on a column, left one empty
+                      ForwardCase{500, 16, 497.1},                             // first column, 510 empty
+                      ForwardCase{505, 16, kOutOfTableMark}, ForwardCase{1090, 20, 1090.0},   // last column filled
+                      ForwardCase{1085, 20, 1085.0}, ForwardCase{1090, 15, kOutOfTableMark},  // last column empty
+                      ForwardCase{700, 15, kOutOfTableMark},                                  // both empty
+                      ForwardCase{850, 15.5, kNoRow},                                         // no such row
                       ForwardCase{850, -25, kNoRow},
                       // beyond every column, whatever the number
                       ForwardCase{1e300, 15, kOutOfTableMark}, ForwardCase{-1e300, 15, kOutOfTableMark},
@@ -89,22 +87,21 @@ TEST_P(LookupActualDensity, FindsTheFirstPairThatHoldsTheValue)
     EXPECT_NEAR(*r, c.expected, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LookupActualDensity,
-    ::testing::Values(InverseCase{853.7, 15, 850},                              // equal to a cell
-                      InverseCase{863.6, 15, 860},                              // shared by two pairs: lower wins
-                      InverseCase{858.65, 15, 850 + 10 * (858.65 - 853.7) / (863.6 - 853.7)},
-                      InverseCase{873.6, 15, 870},                              // upper end of the last full pair
-                      InverseCase{880, 15, kOutOfTableMark},                    // only in a pair with an empty cell
-                      InverseCase{853.6, 15, kOutOfTableMark},                  // below the lowest pair
-                      InverseCase{893.5, 15, kOutOfTableMark},                  // above the highest
-                      InverseCase{497.1, 16, kOutOfTableMark},                  // a single cell is no pair
-                      InverseCase{1085, 20, 1085},
-                      InverseCase{850, 30, kNoRow}, InverseCase{1e300, 15, kOutOfTableMark},
-                      InverseCase{std::numeric_limits<double>::quiet_NaN(), 15, kOutOfTableMark}),
-    [](const ::testing::TestParamInfo<LookupActualDensity::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.density20, "at", i.param.temperature);
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, LookupActualDensity,
+                         ::testing::Values(InverseCase{853.7, 15, 850},  // equal to a cell
+                                           InverseCase{863.6, 15, 860},  // shared by two pairs: lower wins
+                                           InverseCase{858.65, 15, 850 + 10 * (858.65 - 853.7) / (863.6 - 853.7)},
+                                           InverseCase{873.6, 15, 870},            // upper end of the last full pair
+                                           InverseCase{880, 15, kOutOfTableMark},  // only in a pair with an empty cell
+                                           InverseCase{853.6, 15, kOutOfTableMark},  // below the lowest pair
+                                           InverseCase{893.5, 15, kOutOfTableMark},  // above the highest
+                                           InverseCase{497.1, 16, kOutOfTableMark},  // a single cell is no pair
+                                           InverseCase{1085, 20, 1085}, InverseCase{850, 30, kNoRow},
+                                           InverseCase{1e300, 15, kOutOfTableMark},
+                                           InverseCase{std::numeric_limits<double>::quiet_NaN(), 15, kOutOfTableMark}),
+                         [](const ::testing::TestParamInfo<LookupActualDensity::ParamType>& i) {
+                             return testnames::caseName(i.index, i.param.density20, "at", i.param.temperature);
+                         });
 
 TEST(ReductionTableRows, EmptyTableHasNoRows)
 {
@@ -316,11 +313,12 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    density::TableFileStatus::TooLarge, kTooLarge},
         // endless, or waiting for a writer: not a regular file, refused unread
-        UnreadCase{"device",
-                   [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); },
-                   density::TableFileStatus::Unreadable, "File tablegost3900.txt cannot be read: Not a regular file"},
+        UnreadCase{"device", [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); },
+                   density::TableFileStatus::NotRegular,
+                   "File tablegost3900.txt cannot be read: it is not a regular file"},
         UnreadCase{"fifo", [](const std::filesystem::path& p) { mkfifo(p.c_str(), 0600); },
-                   density::TableFileStatus::Unreadable, "File tablegost3900.txt cannot be read: Not a regular file"}),
+                   density::TableFileStatus::NotRegular,
+                   "File tablegost3900.txt cannot be read: it is not a regular file"}),
     [](const ::testing::TestParamInfo<UnreadCase>& info) { return std::string(info.param.name); });
 
 struct RoundCase {
@@ -339,30 +337,29 @@ TEST_P(RoundToHalfDegree, MovesOntoTheGrid)
     EXPECT_EQ(*r, GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RoundToHalfDegree,
-    ::testing::Values(RoundCase{',', "15,2", "15,0"}, RoundCase{',', "15,27", "15,0"},
-                      RoundCase{',', "15,3", "15,5"}, RoundCase{',', "15,77", "15,5"},
-                      RoundCase{',', "15,8", "16"}, RoundCase{',', "15,9", "16"},
-                      RoundCase{',', "-0,3", "-0,5"}, RoundCase{',', "-0,8", "-1"},
-                      RoundCase{',', "-3,9", "-4"}, RoundCase{',', "-3,1", "-3,0"},
-                      RoundCase{',', "20", "20"}, RoundCase{',', "124,9", "125"},
-                      RoundCase{',', "59,9", "60"}, RoundCase{'.', "15.8", "16"},
-                      RoundCase{'.', "15.3", "15.5"}, RoundCase{'.', "15,3", "15,3"}),
-    [](const ::testing::TestParamInfo<RoundToHalfDegree::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.in);
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, RoundToHalfDegree,
+                         ::testing::Values(RoundCase{',', "15,2", "15,0"}, RoundCase{',', "15,27", "15,0"},
+                                           RoundCase{',', "15,3", "15,5"}, RoundCase{',', "15,77", "15,5"},
+                                           RoundCase{',', "15,8", "16"}, RoundCase{',', "15,9", "16"},
+                                           RoundCase{',', "-0,3", "-0,5"}, RoundCase{',', "-0,8", "-1"},
+                                           RoundCase{',', "-3,9", "-4"}, RoundCase{',', "-3,1", "-3,0"},
+                                           RoundCase{',', "20", "20"}, RoundCase{',', "124,9", "125"},
+                                           RoundCase{',', "59,9", "60"}, RoundCase{'.', "15.8", "16"},
+                                           RoundCase{'.', "15.3", "15.5"}, RoundCase{'.', "15,3", "15,3"}),
+                         [](const ::testing::TestParamInfo<RoundToHalfDegree::ParamType>& i) {
+                             return testnames::caseName(i.index, i.param.in);
+                         });
 
 // Texts the field check admits as numbers must not stop the calculation.
-INSTANTIATE_TEST_SUITE_P(
-    AdmittedNumbers, RoundToHalfDegree,
-    ::testing::Values(RoundCase{',', "15,", "15,0"}, RoundCase{',', ",8", "1"}, RoundCase{',', "-,8", "-1"},
-                      RoundCase{',', ",3", ",5"}, RoundCase{',', " 15,8 ", "16"}, RoundCase{',', "+15,9", "16"},
-                      RoundCase{',', "1,58E1", "16"}, RoundCase{',', "1,55E1", "15,5"},
-                      RoundCase{',', "-2E1", "-20"}, RoundCase{',', "15, ", "15,0"}),
-    [](const ::testing::TestParamInfo<RoundToHalfDegree::ParamType>& i) {
-        return testnames::caseName(i.index, i.param.in);
-    });
+INSTANTIATE_TEST_SUITE_P(AdmittedNumbers, RoundToHalfDegree,
+                         ::testing::Values(RoundCase{',', "15,", "15,0"}, RoundCase{',', ",8", "1"},
+                                           RoundCase{',', "-,8", "-1"}, RoundCase{',', ",3", ",5"},
+                                           RoundCase{',', " 15,8 ", "16"}, RoundCase{',', "+15,9", "16"},
+                                           RoundCase{',', "1,58E1", "16"}, RoundCase{',', "1,55E1", "15,5"},
+                                           RoundCase{',', "-2E1", "-20"}, RoundCase{',', "15, ", "15,0"}),
+                         [](const ::testing::TestParamInfo<RoundToHalfDegree::ParamType>& i) {
+                             return testnames::caseName(i.index, i.param.in);
+                         });
 
 TEST(RoundToHalfDegreeFailures, TextsThatAreNoNumber)
 {

@@ -84,7 +84,7 @@ TEST_F(Startup, TableThatIsNoRegularFileIsRefusedWithoutWaiting)
     ::alarm(0);
     ASSERT_EQ(m_boxes.requests.size(), 1u);
     EXPECT_EQ(m_boxes.requests[0].text,
-              QStringLiteral("Файл tablegost3900.txt не удаётся прочитать: Not a regular file"));
+              QStringLiteral("Файл tablegost3900.txt не удаётся прочитать: это не обычный файл"));
     EXPECT_TRUE(form.reductionTable().empty());
 }
 
