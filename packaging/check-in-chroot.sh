@@ -86,6 +86,9 @@ if [ -n "$readme" ]; then
   }
   readme_command ./build.sh run || failures=$((failures + 1))
   readme_command ./build.sh test || failures=$((failures + 1))
+  # the logs outlive the chroot
+  logs=/var/tmp/vantorel-readme-logs
+  rm -rf "$logs" && cp -r "$root/root/vantorel/build/logs" "$logs" && echo "== the build's logs are in $logs"
   echo "== $failures failed"
   exit $((failures > 0))
 fi

@@ -38,7 +38,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$work/display")
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+    { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
 
 # a program folder of its own, settings beside the program
 prog=$work/prog
@@ -94,7 +96,8 @@ start() {
 keys() {
     local id=$1
     shift
-    xdotool windowactivate --sync "$id" 2>/dev/null
+    # --sync waits for the activation; a loaded machine gets ten seconds
+    timeout 10 xdotool windowactivate --sync "$id" 2>/dev/null
     sleep 0.3
     for k in "$@"; do
         xdotool key --clearmodifiers "$k"
