@@ -383,6 +383,17 @@ std::optional<std::string> formatFixed(long double value, int decimals)
     return std::string(out, static_cast<std::size_t>(n));
 }
 
+std::optional<double> fixedValue(double value, int decimals)
+{
+    std::uint64_t rounded = 0;
+    if (!std::isfinite(value) || decimals < 0 || !roundedScaled(std::fabs(value), decimals, rounded) ||
+        rounded >= (std::uint64_t(1) << 53))
+        return std::nullopt;
+    // the digits read back as parseNumber reads them: one correctly rounded division
+    const double magnitude = static_cast<double>(rounded) / kPow10Double[decimals];
+    return value < 0 && rounded != 0 ? -magnitude : magnitude;
+}
+
 std::string formatHandOver(double value)
 {
     if (!std::isfinite(value))

@@ -388,6 +388,20 @@ bool loadReductionTable(const std::string& path, ReductionTable& table, MessageS
     return outcome.read();
 }
 
+namespace {
+
+// Where the first decimal takes a temperature on the half-degree grid: 0 to 2
+// down to the whole degree, 3 to 7 to its half, 8 and 9 on to the next whole
+// degree, away from zero.
+enum class GridStep { Whole, Half, NextWhole };
+
+GridStep gridStep(int firstDecimal)
+{
+    return firstDecimal <= 2 ? GridStep::Whole : firstDecimal <= 7 ? GridStep::Half : GridStep::NextWhole;
+}
+
+}  // namespace
+
 Result<std::string> roundToHalfDegree(std::string_view typed)
 {
     const char separator = decimalSeparator();
@@ -415,10 +429,14 @@ Result<std::string> roundToHalfDegree(std::string_view typed)
             return invalid();
         d = rest[0] - '0';
     }
-    if (d <= 2)
+    switch (gridStep(d)) {
+    case GridStep::Whole:
         return whole + separator + "0";
-    if (d <= 7)
+    case GridStep::Half:
         return whole + separator + "5";
+    case GridStep::NextWhole:
+        break;
+    }
 
     // 8 or 9: on to the next whole degree, away from zero
     const std::optional<double> value = parseNumber(text);
@@ -431,6 +449,33 @@ Result<std::string> roundToHalfDegree(std::string_view typed)
     if (!integer || !value)
         return invalid();
     return formatPositional(std::trunc(*integer) + (*value > 0 ? 1 : -1));
+}
+
+std::optional<double> roundToHalfDegreeValue(double temperature)
+{
+    const double magnitude = std::fabs(temperature);
+    if (!(magnitude < 1e6))
+        return std::nullopt;
+    const double tenths = magnitude * 10;
+    auto digits = static_cast<std::int64_t>(tenths);
+    const double fraction = tenths - static_cast<double>(digits);
+    if (fraction < 1e-6 || fraction > 1 - 1e-6) {
+        // the shortest text ends in that tenth only if the number is its double
+        const std::int64_t nearest = fraction < 0.5 ? digits : digits + 1;
+        if (magnitude != static_cast<double>(nearest) / 10)
+            return std::nullopt;
+        digits = nearest;
+    }
+    const auto whole = static_cast<double>(digits / 10);
+    switch (gridStep(static_cast<int>(digits % 10))) {
+    case GridStep::Whole:
+        return std::copysign(whole, temperature);
+    case GridStep::Half:
+        return std::copysign(whole + 0.5, temperature);
+    case GridStep::NextWhole:
+        break;
+    }
+    return std::copysign(whole + 1, temperature);
 }
 
 }  // namespace density

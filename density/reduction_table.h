@@ -127,5 +127,9 @@ bool loadReductionTable(const std::string& path, ReductionTable& table, MessageS
 // 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. Only the first decimal counts. A text
 // without the decimal separator stays as it is; one ending in it counts as ,0.
 Result<std::string> roundToHalfDegree(std::string_view temperatureText);
+// The same for a number, as its shortest text is brought: nothing where the
+// number alone does not tell that text's first decimal for certain (within a
+// millionth of a tenth, unless the number is that tenth's own double).
+std::optional<double> roundToHalfDegreeValue(double temperature);
 
 }  // namespace density

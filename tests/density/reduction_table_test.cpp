@@ -337,6 +337,12 @@ TEST_P(RoundToHalfDegree, MovesOntoTheGrid)
     const density::Result<std::string> r = density::roundToHalfDegree(GetParam().in);
     ASSERT_TRUE(r.ok()) << r.error();
     EXPECT_EQ(*r, GetParam().out);
+    // a number goes where its text goes
+    if (const std::optional<double> number = density::parseNumber(GetParam().in)) {
+        const std::optional<double> onGrid = density::roundToHalfDegreeValue(*number);
+        ASSERT_TRUE(onGrid.has_value());
+        EXPECT_EQ(*onGrid, density::parseNumber(*r).value_or(-1000));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
