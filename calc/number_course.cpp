@@ -20,10 +20,10 @@ NumberAnswer reduce15(double density, double temperature, const Choices& choices
     if (!std::isfinite(observed))
         return {};
     const std::optional<double> rho15 = density::r50ReduceTo15Value(observed, temperature, choices.group);
-    const std::optional<double> shown = rho15 ? density::fixedValue(*rho15, detail::kDensityDecimals) : std::nullopt;
-    if (!shown)
+    double shown = 0;
+    if (!rho15 || !density::fixedValue(*rho15, detail::kDensityDecimals, shown))
         return {};
-    return {NumberStatus::Answered, *shown, 0};
+    return {NumberStatus::Answered, shown, 0};
 }
 
 // reduce20 in °C within both checks, on a table row and in the table.
@@ -32,16 +32,15 @@ NumberAnswer reduce20(double density, double temperature, const Choices&, const 
     if (!table || !density::admitted(density, density::kHydrometerMin, density::kHydrometerMax) ||
         !density::admitted(temperature, density::kGost3900TemperatureMinC, density::kGost3900TemperatureMaxC))
         return {};
-    const std::optional<double> grid = density::roundToHalfDegreeValue(temperature);
-    if (!grid)
+    double grid = 0;
+    if (!density::roundToHalfDegreeValue(temperature, grid))
         return {};
-    const density::Result<double> rho20 = table->lookupDensity20(density, *grid);
-    if (!rho20 || density::tableStatus(*rho20) != density::QuantityStatus::Ok)
+    const density::Result<double> rho20 = table->lookupDensity20(density, grid);
+    double shown = 0;
+    if (!rho20 || density::tableStatus(*rho20) != density::QuantityStatus::Ok ||
+        !density::fixedValue(*rho20, detail::kDensityDecimals, shown))
         return {};
-    const std::optional<double> shown = density::fixedValue(*rho20, detail::kDensityDecimals);
-    if (!shown)
-        return {};
-    return {NumberStatus::Answered, *shown, *grid};
+    return {NumberStatus::Answered, shown, grid};
 }
 
 }  // namespace

@@ -44,15 +44,6 @@ bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, 
 
 }  // namespace
 
-QuantityStatus tableStatus(double lookedUp)
-{
-    if (lookedUp == kOutOfTableMark)
-        return QuantityStatus::OutOfTable;
-    if (lookedUp == kNoRow)
-        return QuantityStatus::NoRow;
-    return QuantityStatus::Ok;
-}
-
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
                                   std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {

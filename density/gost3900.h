@@ -56,7 +56,14 @@ enum class QuantityStatus {
 
 // What a table lookup answered: a value, out of the table, or no row. The
 // one place that reads the lookups' marks.
-QuantityStatus tableStatus(double lookedUp);
+inline QuantityStatus tableStatus(double lookedUp)
+{
+    if (lookedUp == kOutOfTableMark)
+        return QuantityStatus::OutOfTable;
+    if (lookedUp == kNoRow)
+        return QuantityStatus::NoRow;
+    return QuantityStatus::Ok;
+}
 
 struct MassResult {
     QuantityStatus status = QuantityStatus::Ok;

@@ -126,8 +126,9 @@ TEST(FormatFixed, TenthsOfTwoDecimalReadings)
             const std::string expected = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
             const std::optional<std::string> text = density::formatFixed(value, 1);
             ASSERT_EQ(text.value_or(""), expected) << value;
-            if (const std::optional<double> number = density::fixedValue(value, 1))
-                ASSERT_EQ(*number, density::parseNumber(*text).value_or(-1)) << value;
+            double number = 0;
+            if (density::fixedValue(value, 1, number))
+                ASSERT_EQ(number, density::parseNumber(*text).value_or(-1)) << value;
             else
                 ASSERT_EQ(hundredths % 10, 5) << "no number away from a tie: " << value;
         }
