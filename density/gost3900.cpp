@@ -71,8 +71,7 @@ Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_vi
 bool gost3900CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
     return checkTemperature(temperatureText, unit, kGost3900TemperatureMinC, kGost3900TemperatureMaxC,
-                            " : -25°C ... +125°C",
-                            " : -13°F(-25°C) ... +257°F(+125°C)", sink);
+                            " : -25°C ... +125°C", " : -13°F(-25°C) ... +257°F(+125°C)", sink);
 }
 
 bool r50CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)

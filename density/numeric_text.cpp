@@ -241,7 +241,8 @@ bool roundedScaledExtended(double magnitude, int decimals, std::uint64_t& rounde
     const double two = magnitude * 2;
     const double sum = eight + two;
     const double error = two - (sum - eight);
-    const auto whole = static_cast<std::int64_t>(sum);  // signed: one instruction each way
+    // signed: one instruction each way
+    const auto whole = static_cast<std::int64_t>(sum);
     const double fraction = (sum - static_cast<double>(whole)) + error;  // may leave [0, 1) by a hair
     std::uint64_t bits = 0;
     std::memcpy(&bits, &magnitude, sizeof bits);

@@ -441,8 +441,8 @@ namespace {
 // down to the whole degree, 3 to 7 to its half, 8 and 9 on to the next whole
 // degree, away from zero. The steps count half degrees.
 enum class GridStep { Whole = 0, Half = 1, NextWhole = 2 };
-constexpr GridStep kGridSteps[10] = {GridStep::Whole, GridStep::Whole, GridStep::Whole, GridStep::Half,
-                                     GridStep::Half,  GridStep::Half,  GridStep::Half,  GridStep::Half,
+constexpr GridStep kGridSteps[10] = {GridStep::Whole,     GridStep::Whole,    GridStep::Whole, GridStep::Half,
+                                     GridStep::Half,      GridStep::Half,     GridStep::Half,  GridStep::Half,
                                      GridStep::NextWhole, GridStep::NextWhole};
 
 GridStep gridStep(int firstDecimal)
@@ -517,7 +517,8 @@ bool roundToHalfDegreeValue(double temperature, double& onGrid)
         digits = nearest;
     }
     // by the step's count of half degrees: no branch on the digit
-    const auto halves = static_cast<double>(digits / 10 * 2 + static_cast<int>(gridStep(static_cast<int>(digits % 10))));
+    const auto halves =
+        static_cast<double>(digits / 10 * 2 + static_cast<int>(gridStep(static_cast<int>(digits % 10))));
     onGrid = std::copysign(halves * 0.5, temperature);
     return true;
 }

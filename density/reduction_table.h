@@ -79,8 +79,8 @@ private:
     // Index of the first row with the temperature, -1 when none, or the
     // failure met on the way (a row temperature that is not a number).
     Result<int> findRow(double temperatureC) const;
-    Result<int> searchRow(double temperatureC) const;  // the same without the index
-    Result<double> cellValue(int row, int column) const;  // 0 for an empty cell
+    Result<int> searchRow(double temperatureC) const;       // the same without the index
+    Result<double> cellValue(int row, int column) const;    // 0 for an empty cell
     Result<double> cellFailure(int row, int column) const;  // of a malformed or missing cell
 
     std::vector<std::string> m_lines;

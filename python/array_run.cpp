@@ -163,7 +163,8 @@ Failures runCourse(calc::Course course, const calc::Choices& choices, const dens
         calc::Inputs in;
         static_cast<calc::Choices&>(in) = choices;
         // the course over numbers writes its one value and the temperature
-        const calc::NumberCourse numbers = columns.pressure ? calc::NumberCourse() : calc::numberCourse(course, choices);
+        const calc::NumberCourse numbers =
+            columns.pressure ? calc::NumberCourse() : calc::numberCourse(course, choices);
         double* const values = columns.outputs[static_cast<int>(columnOf(numbers.output))];
         double* const temperatures =
             numbers.rewritesTemperature ? columns.outputs[static_cast<int>(Column::Temperature)] : nullptr;
