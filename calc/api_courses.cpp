@@ -48,7 +48,7 @@ void api20(Steps& s, const TableSource& source)
                    MsgKey::MsgDensity20OutOfTable, Output::Api, Field::Density);
     if (!rho20)
         return;
-    s.result(Output::Density20, *rho20, 1);
+    s.result(Output::Density20, *rho20, kDensityDecimals);
     const std::optional<double> rho60 =
         s.lookedUp(density::gost3900ActualDensity(*table, density::formatHandOver(*rho20), sixtyOnTheGrid(),
                                                   TemperatureUnit::Celsius, s),
@@ -73,7 +73,7 @@ void apiToDensity20(Steps& s, const TableSource& source)
                    MsgKey::MsgDensity20OutOfTable, Output::ActualDensity, Field::Density);
     if (!rho20)
         return;
-    s.result(Output::Density20, *rho20, 1);
+    s.result(Output::Density20, *rho20, kDensityDecimals);
     const std::optional<std::string> t = s.roundTemperature();
     if (!t)
         return;
@@ -81,7 +81,7 @@ void apiToDensity20(Steps& s, const TableSource& source)
         density::gost3900ActualDensity(*table, density::formatHandOver(*rho20), *t, s.in().temperatureUnit, s),
         MsgKey::MsgDensity20OutOfTable, Output::ActualDensity, Field::Density);
     if (actual)
-        s.result(Output::ActualDensity, *actual, 1);
+        s.result(Output::ActualDensity, *actual, kDensityDecimals);
 }
 
 void api15(Steps& s)
@@ -94,7 +94,7 @@ void api15(Steps& s)
         density::r50ReduceTo15(s.in().density, s.in().temperature, s.in().glass, s.in().group, fahrenheit(s), s));
     if (!rho15)
         return;
-    s.result(Output::Density15, *rho15, 1);
+    s.result(Output::Density15, *rho15, kDensityDecimals);
     const std::optional<double> rho60 = s.value(
         density::r50ActualDensity(density::formatHandOver(*rho15), sixtyFahrenheit(), "0", s.in().group, false, s));
     if (rho60)
@@ -112,11 +112,11 @@ void apiToDensity15(Steps& s)
         density::formatHandOver(rho60), sixtyFahrenheit(), s.in().glass, s.in().group, false, s));
     if (!rho15)
         return;
-    s.result(Output::Density15, *rho15, 1);
+    s.result(Output::Density15, *rho15, kDensityDecimals);
     const std::optional<double> actual = s.value(density::r50ActualDensity(
         density::formatHandOver(*rho15), s.in().temperature, "0", s.in().group, fahrenheit(s), s));
     if (actual)
-        s.result(Output::ActualDensity, *actual, 1);
+        s.result(Output::ActualDensity, *actual, kDensityDecimals);
 }
 
 }  // namespace calc::detail

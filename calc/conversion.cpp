@@ -20,18 +20,27 @@ private:
     Converted& m_out;
 };
 
+// What a conversion held, when its text reads as a number.
+std::optional<double> held(const std::optional<long double>& value)
+{
+    return value ? std::optional<double>(static_cast<double>(*value)) : std::nullopt;
+}
+
 }  // namespace
 
 Converted convertTemperature(std::string_view text, density::TemperatureUnit from, density::TemperatureUnit to)
 {
     Converted out;
     Collected sink(out);
+    const std::optional<long double> x = density::parseNumberExtended(text);
     if (from != to) {
         out.text = density::convertTemperature(text, from, sink);
+        if (x)
+            out.held = held(density::convertedTemperature(*x, from));
         return out;
     }
     // the same unit: re-formatted with the conversion's decimal
-    const std::optional<long double> x = density::parseNumberExtended(text);
+    out.held = held(x);
     const std::optional<std::string> f = x ? density::formatFixed(*x, 1) : std::nullopt;
     if (f)
         out.text = *f;
@@ -45,6 +54,8 @@ Converted convertVolume(std::string_view text, density::VolumeUnit from, density
     Converted out;
     Collected sink(out);
     out.text = density::convertVolume(text, from, to, sink);
+    if (const std::optional<long double> x = density::parseNumberExtended(text))
+        out.held = held(density::convertedVolume(*x, from, to));
     return out;
 }
 
@@ -53,6 +64,8 @@ Converted convertPressure(std::string_view text, density::PressureUnit from, den
     Converted out;
     Collected sink(out);
     out.text = density::convertPressure(text, from, to, sink);
+    if (const std::optional<long double> x = density::parseNumberExtended(text))
+        out.held = held(density::convertedPressure(*x, from, to));
     return out;
 }
 

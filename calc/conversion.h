@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@ namespace calc {
 struct Converted {
     Status status = Status::Ok;  // CheckFailed when the text is no number
     std::string text;            // the value in the target unit
+    std::optional<double> held;  // the value `text` was rounded from
     std::vector<density::Message> messages;
 };
 

@@ -41,7 +41,7 @@ bool Steps::inRange(Field field, std::string_view text, MsgKey empty, MsgKey inv
                     const Message& outside)
 {
     const std::optional<double> v = number(field, text, empty, invalid);
-    if (v && (*v < min || *v > max))
+    if (v && !density::admitted(*v, min, max))
         refuse(field, outside);
     return ok();
 }
@@ -116,7 +116,7 @@ void Steps::result(Output output, std::string text)
 
 void Steps::actualLine(double actualDensity)
 {
-    const std::optional<std::string> text = density::formatFixed(actualDensity, 1);
+    const std::optional<std::string> text = density::formatFixed(actualDensity, kDensityDecimals);
     const std::string number = text ? *text : density::formatHandOver(actualDensity);
     m_out.results.push_back({Output::ActualLine, Text{MsgKey::TextActualDensityLabel, " : " + number}, number, ok(),
                              m_out.messages.size(), actualDensity});

@@ -13,6 +13,9 @@ namespace calc::detail {
 
 enum class Standard { Gost3900, R50 };
 
+// Densities are shown with this many decimals.
+constexpr int kDensityDecimals = 1;
+
 class Steps : public density::MessageSink {
 public:
     // a course gives at most four results

@@ -53,7 +53,7 @@ void reduce20(Steps& s, const TableSource& source)
         s.lookedUp(density::gost3900ReduceTo20(*r->table, s.in().density, r->temperature, s.in().temperatureUnit, s),
                    MsgKey::MsgDensity20OutOfTable, Output::Density20, Field::Density);
     if (rho20)
-        s.result(Output::Density20, *rho20, 1);
+        s.result(Output::Density20, *rho20, kDensityDecimals);
 }
 
 void actual20(Steps& s, const TableSource& source)
@@ -67,7 +67,7 @@ void actual20(Steps& s, const TableSource& source)
         s.lookedUp(density::gost3900ActualDensity(*r->table, s.in().density, r->temperature, s.in().temperatureUnit, s),
                    MsgKey::MsgDensity20OutOfTable, Output::ActualDensity, Field::Density);
     if (actual)
-        s.result(Output::ActualDensity, *actual, 1);
+        s.result(Output::ActualDensity, *actual, kDensityDecimals);
 }
 
 namespace {

@@ -51,7 +51,7 @@ void reduce15(Steps& s)
     const std::optional<double> rho15 = s.value(
         density::r50ReduceTo15(s.in().density, s.in().temperature, s.in().glass, s.in().group, fahrenheit(s), s));
     if (rho15)
-        s.result(Output::Density15, *rho15, 1);
+        s.result(Output::Density15, *rho15, kDensityDecimals);
 }
 
 void actual15(Steps& s)
@@ -65,7 +65,7 @@ void actual15(Steps& s)
     const std::optional<double> actual =
         s.value(density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s));
     if (actual)
-        s.result(Output::ActualDensity, *actual, 1);
+        s.result(Output::ActualDensity, *actual, kDensityDecimals);
 }
 
 void mass15(Steps& s)

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <functional>
 
+#include "calc/unit_names.h"
 #include "report_format.h"
 
 namespace cli {
@@ -24,9 +25,9 @@ struct Choice {
 const std::vector<Choice>& choices()
 {
     static const std::vector<Choice> list = {
-        {"--volume-unit", volumeUnitNames()},
-        {"--pressure-unit", pressureUnitNames()},
-        {"--group", groupNames()},
+        {"--volume-unit", calc::volumeUnitNames()},
+        {"--pressure-unit", calc::pressureUnitNames()},
+        {"--group", calc::groupNames()},
         {"--lang", {"ru", "en"}},
         {"--decimal", {",", "."}},
         {"--format", {"text", "tsv", "csv", "json"}},
@@ -253,7 +254,7 @@ void printBashCompletion(std::ostream& out, const CLI::App& app)
            "        elif ((position >= 2 && position <= 3)); then\n"
            "            case $quantity in\n"
            "            temperature) words=\""
-        << joined(temperatureUnitNames())
+        << joined(calc::temperatureUnitNames())
         << "\" ;;\n"
            "            volume) words=\""
         << joined(wordsOf("--volume-unit"))
@@ -409,11 +410,11 @@ std::optional<int> parseCommandLine(int argc, const char* const* argv, const std
         return kStatusOk;
     }
     if (!volumeUnit.empty())
-        options.volumeUnit = *volumeUnitNamed(volumeUnit);
+        options.volumeUnit = *calc::volumeUnitNamed(volumeUnit);
     if (!pressureUnit.empty())
-        options.pressureUnit = *pressureUnitNamed(pressureUnit);
+        options.pressureUnit = *calc::pressureUnitNamed(pressureUnit);
     if (!group.empty())
-        options.group = *groupNamed(group);
+        options.group = *calc::groupNamed(group);
     if (!decimal.empty())
         invocation.decimal = decimal[0];
     if (!format.empty())

@@ -1,14 +1,14 @@
 #include "command_runner.h"
 
-#include <algorithm>
-#include <cctype>
-
-#include "text/catalogue.h"
 #include "calc/calculators.h"
+#include "calc/conversion.h"
+#include "calc/shown.h"
+#include "calc/unit_names.h"
 #include "density/api.h"
 #include "density/gost3900.h"
 #include "density/numeric_text.h"
 #include "density/units.h"
+#include "text/catalogue.h"
 #include "usage_texts.h"
 
 namespace cli {
@@ -18,19 +18,11 @@ using density::MsgKey;
 
 namespace {
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // Collects what the computations and the checks report, as the user reads it.
 class CollectingSink : public density::MessageSink {
 public:
     explicit CollectingSink(std::vector<std::string>& texts) : m_texts(texts) {}
     void show(const Message& message) override { m_texts.push_back(text::catalogue().render(message)); }
-    std::size_t count() const { return m_texts.size(); }
 
 private:
     std::vector<std::string>& m_texts;
@@ -44,7 +36,6 @@ public:
     explicit Run(CommandReport& out) : m_out(out), m_sink(out.messages) {}
 
     density::MessageSink& sink() { return m_sink; }
-    std::size_t mark() const { return m_sink.count(); }
     void status(int status) { m_out.status = status; }
     void usage(const std::string& what)
     {
@@ -83,31 +74,25 @@ const char* resultName(calc::Output output)
 }
 
 // What the command line prints of a calculator's report: the rewritten
-// temperature first, then the results up to the first failure with the
-// messages shown before it. Fall-back values and error words are not results.
+// temperature first, then what a face shows of it.
 void print(calc::Outcome& o, CommandReport& out)
 {
     const auto render = [](const Message& m) { return text::catalogue().render(m); };
-    std::size_t shown = o.messages.size();
-    bool stopped = false;
+    const calc::Shown shown = calc::shown(o);
     if (o.temperature) {
         out.results.emplace_back("temperature", std::move(*o.temperature));
         out.held.emplace_back();
     }
-    for (calc::ResultText& r : o.results) {
-        if (!r.computed) {
-            shown = r.messagesBefore;
-            stopped = true;
-            break;
-        }
+    for (std::size_t k = 0; k < shown.results; ++k) {
+        calc::ResultText& r = o.results[k];
         out.results.emplace_back(resultName(r.output), std::move(r.value));
         out.held.push_back(r.held);
     }
-    for (std::size_t i = 0; i < shown; ++i)
+    for (std::size_t i = 0; i < shown.messages; ++i)
         out.messages.push_back(render(o.messages[i]));
-    if (o.status == calc::Status::NoRow && shown == 0)
+    if (shown.noRowNote)
         out.messages.push_back(render(Message(MsgKey::MsgNoTableRow)));
-    if (!stopped && !o.failure.empty())
+    if (shown.failureReport)
         out.messages.push_back(o.failure);
     out.status = o.status == calc::Status::Ok            ? kStatusOk
                  : o.status == calc::Status::CheckFailed ? kStatusCheckFailed
@@ -141,63 +126,42 @@ void convert(Run& run, const Args& a)
 {
     const std::string& kind = a[0];
     const std::string& text = a[1];
-    const std::size_t mark = run.mark();
-    std::string out;
+    std::optional<calc::Converted> c;
     const char* name = nullptr;
-    bool unitsKnown = false;
-    const std::optional<long double> x = density::parseNumberExtended(text);
-    std::optional<long double> held;
-    if (sameName(kind, "temperature")) {
-        const auto from = temperatureUnitNamed(a[2]);
-        const auto to = temperatureUnitNamed(a[3]);
-        if ((unitsKnown = from && to)) {
-            name = "temperature";
-            if (*from != *to) {
-                out = density::convertTemperature(text, *from, run.sink());
-                if (x)
-                    held = density::convertedTemperature(*x, *from);
-            } else {
-                // the same unit: re-formatted with the conversion's decimal
-                held = x;
-                const std::optional<std::string> f = x ? density::formatFixed(*x, 1) : std::nullopt;
-                if (f)
-                    out = *f;
-                else
-                    run.sink().show(Message(MsgKey::MsgTempUnitsError));
-            }
-        }
-    } else if (sameName(kind, "volume")) {
-        const auto from = volumeUnitNamed(a[2]);
-        const auto to = volumeUnitNamed(a[3]);
-        if ((unitsKnown = from && to)) {
-            name = "volume";
-            out = density::convertVolume(text, *from, *to, run.sink());
-            if (x)
-                held = density::convertedVolume(*x, *from, *to);
-        }
-    } else if (sameName(kind, "pressure")) {
-        const auto from = pressureUnitNamed(a[2]);
-        const auto to = pressureUnitNamed(a[3]);
-        if ((unitsKnown = from && to)) {
-            name = "pressure";
-            out = density::convertPressure(text, *from, *to, run.sink());
-            if (x)
-                held = density::convertedPressure(*x, *from, *to);
-        }
+    if (calc::sameName(kind, "temperature")) {
+        name = "temperature";
+        const auto from = calc::temperatureUnitNamed(a[2]);
+        const auto to = calc::temperatureUnitNamed(a[3]);
+        if (from && to)
+            c = calc::convertTemperature(text, *from, *to);
+    } else if (calc::sameName(kind, "volume")) {
+        name = "volume";
+        const auto from = calc::volumeUnitNamed(a[2]);
+        const auto to = calc::volumeUnitNamed(a[3]);
+        if (from && to)
+            c = calc::convertVolume(text, *from, *to);
+    } else if (calc::sameName(kind, "pressure")) {
+        name = "pressure";
+        const auto from = calc::pressureUnitNamed(a[2]);
+        const auto to = calc::pressureUnitNamed(a[3]);
+        if (from && to)
+            c = calc::convertPressure(text, *from, *to);
     } else {
         run.usage(say(CliText::UnknownQuantity, {quotedField(kind)}));
         return;
     }
-    if (!unitsKnown) {
+    if (!c) {
         run.usage(say(CliText::UnknownUnits, {kind, quotedField(a[2]), quotedField(a[3])}));
         return;
     }
-    if (run.mark() != mark) {
+    for (const Message& m : c->messages)
+        run.sink().show(m);
+    if (c->status != calc::Status::Ok) {
         // the conversion could not read its input: a failed check
         run.status(kStatusCheckFailed);
         return;
     }
-    run.result(name, out, held ? std::optional<double>(static_cast<double>(*held)) : std::nullopt);
+    run.result(name, std::move(c->text), c->held);
 }
 
 struct Entry {
@@ -267,91 +231,6 @@ const std::vector<std::string>& allResultNames()
 {
     static const std::vector<std::string> names = {"temperature",    "density20", "density15", "api",
                                                    "actual_density", "mass_t",    "volume",    "pressure"};
-    return names;
-}
-
-namespace {
-
-// The value whose name matches, in any case.
-template <typename T, std::size_t N>
-std::optional<T> named(std::string_view name, const std::pair<const char*, T> (&names)[N])
-{
-    for (const auto& [text, value] : names)
-        if (sameName(name, text))
-            return value;
-    return std::nullopt;
-}
-
-}  // namespace
-
-namespace {
-
-const std::pair<const char*, density::TemperatureUnit> kTemperatureUnits[] = {
-    {"C", density::TemperatureUnit::Celsius}, {"F", density::TemperatureUnit::Fahrenheit}};
-const std::pair<const char*, density::VolumeUnit> kVolumeUnits[] = {{"m3", density::VolumeUnit::CubicMetre},
-                                                                    {"gal", density::VolumeUnit::UsGallon},
-                                                                    {"bbl", density::VolumeUnit::Barrel}};
-const std::pair<const char*, density::PressureUnit> kPressureUnits[] = {
-    {"MPa", density::PressureUnit::MPa},
-    {"bar", density::PressureUnit::Bar},
-    {"at", density::PressureUnit::TechnicalAtmosphere},
-    {"psi", density::PressureUnit::Psi}};
-const std::pair<const char*, density::ProductGroup> kGroups[] = {{"crude", density::ProductGroup::Crude},
-                                                                 {"products", density::ProductGroup::Products},
-                                                                 {"lube", density::ProductGroup::Lubricating}};
-
-template <typename T, std::size_t N>
-std::vector<const char*> namesOf(const std::pair<const char*, T> (&names)[N])
-{
-    std::vector<const char*> out;
-    for (const auto& entry : names)
-        out.push_back(entry.first);
-    return out;
-}
-
-}  // namespace
-
-std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view name)
-{
-    return named(name, kTemperatureUnits);
-}
-
-std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name)
-{
-    return named(name, kVolumeUnits);
-}
-
-std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name)
-{
-    return named(name, kPressureUnits);
-}
-
-std::optional<density::ProductGroup> groupNamed(std::string_view name)
-{
-    return named(name, kGroups);
-}
-
-const std::vector<const char*>& temperatureUnitNames()
-{
-    static const std::vector<const char*> names = namesOf(kTemperatureUnits);
-    return names;
-}
-
-const std::vector<const char*>& volumeUnitNames()
-{
-    static const std::vector<const char*> names = namesOf(kVolumeUnits);
-    return names;
-}
-
-const std::vector<const char*>& pressureUnitNames()
-{
-    static const std::vector<const char*> names = namesOf(kPressureUnits);
-    return names;
-}
-
-const std::vector<const char*>& groupNames()
-{
-    static const std::vector<const char*> names = namesOf(kGroups);
     return names;
 }
 

@@ -39,18 +39,6 @@ const Command* findCommand(std::string_view name);
 // The result names of all subcommands, each once, in a fixed order.
 const std::vector<std::string>& allResultNames();
 
-// Unit names of the command line (C, F, m3, gal, bbl, MPa, bar, at, psi), in
-// any case.
-std::optional<density::TemperatureUnit> temperatureUnitNamed(std::string_view name);
-std::optional<density::VolumeUnit> volumeUnitNamed(std::string_view name);
-std::optional<density::PressureUnit> pressureUnitNamed(std::string_view name);
-std::optional<density::ProductGroup> groupNamed(std::string_view name);
-// The names above, in the order of their units and groups.
-const std::vector<const char*>& temperatureUnitNames();
-const std::vector<const char*>& volumeUnitNames();
-const std::vector<const char*>& pressureUnitNames();
-const std::vector<const char*>& groupNames();
-
 // What a subcommand reports: its status, its results and its messages.
 struct CommandReport {
     int status = kStatusOk;

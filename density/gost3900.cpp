@@ -35,7 +35,7 @@ bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, 
         return true;
     }
     const double c = unit == TemperatureUnit::Fahrenheit ? (*t - 32) * 5 / 9 : *t;
-    if (c >= minC && c <= maxC)
+    if (admitted(c, minC, maxC))
         return false;
     sink.show(Message(MsgKey::MsgTempOutOfTable)
                   .then(unit == TemperatureUnit::Fahrenheit ? fahrenheitSuffix : celsiusSuffix));
@@ -43,15 +43,6 @@ bool checkTemperature(std::string_view text, TemperatureUnit unit, double minC, 
 }
 
 }  // namespace
-
-QuantityStatus tableStatus(double lookedUp)
-{
-    if (lookedUp == kOutOfTableMark)
-        return QuantityStatus::OutOfTable;
-    if (lookedUp == kNoRow)
-        return QuantityStatus::NoRow;
-    return QuantityStatus::Ok;
-}
 
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
                                   std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
@@ -79,13 +70,13 @@ Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_vi
 
 bool gost3900CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
-    return checkTemperature(temperatureText, unit, -25, 125, " : -25°C ... +125°C",
-                            " : -13°F(-25°C) ... +257°F(+125°C)", sink);
+    return checkTemperature(temperatureText, unit, kGost3900TemperatureMinC, kGost3900TemperatureMaxC,
+                            " : -25°C ... +125°C", " : -13°F(-25°C) ... +257°F(+125°C)", sink);
 }
 
 bool r50CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
 {
-    return checkTemperature(temperatureText, unit, -50, 100, " : -50°C ... +100°C",
+    return checkTemperature(temperatureText, unit, kR50TemperatureMinC, kR50TemperatureMaxC, " : -50°C ... +100°C",
                             " : -58°F(-50°C) ... +212°F(+100°C)", sink);
 }
 

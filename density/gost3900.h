@@ -18,6 +18,20 @@ constexpr double kHydrometerMax = 1090.0;
 constexpr double kDensity20Min = 495.0;
 constexpr double kDensity20Max = 1099.8;
 
+// Admitted temperatures in °C of the calculators of each standard, both ends
+// included (a Fahrenheit temperature is checked after its conversion).
+constexpr double kGost3900TemperatureMinC = -25;
+constexpr double kGost3900TemperatureMaxC = 125;
+constexpr double kR50TemperatureMinC = -50;
+constexpr double kR50TemperatureMaxC = 100;
+
+// Whether a value lies in an admitted range, both ends included: the one
+// comparison of every range check.
+constexpr bool admitted(double value, double min, double max)
+{
+    return value >= min && value <= max;
+}
+
 // Density at 20 °C of a hydrometer reading. A Fahrenheit temperature is
 // converted to °C and brought onto the half-degree grid; a Celsius one is used
 // as given (the page has already rounded it). kOutOfTableMark and kNoRow pass
@@ -42,7 +56,14 @@ enum class QuantityStatus {
 
 // What a table lookup answered: a value, out of the table, or no row. The
 // one place that reads the lookups' marks.
-QuantityStatus tableStatus(double lookedUp);
+inline QuantityStatus tableStatus(double lookedUp)
+{
+    if (lookedUp == kOutOfTableMark)
+        return QuantityStatus::OutOfTable;
+    if (lookedUp == kNoRow)
+        return QuantityStatus::NoRow;
+    return QuantityStatus::Ok;
+}
 
 struct MassResult {
     QuantityStatus status = QuantityStatus::Ok;

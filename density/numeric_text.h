@@ -52,6 +52,11 @@ std::optional<double> parseTableNumber(std::string_view text);
 // 2,68, and 1098673,5914999961 with three reads 1098673,591. Magnitudes of
 // 1e18 and beyond, and non-finite values, give nothing.
 std::optional<std::string> formatFixed(long double value, int decimals);
+// The number that text of a double reads back as, found without writing it;
+// false near a rounding boundary (and for what formatFixed cannot show),
+// where only the text decides. (An out parameter: an optional<double>
+// returned from here costs a stall in the loops this serves.)
+bool fixedValue(double value, int decimals, double& number);
 
 // Text that carries a value from one computation step to the next: up to 15
 // significant digits, trailing zeros dropped, exponent only for very large or

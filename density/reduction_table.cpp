@@ -140,6 +140,8 @@ std::string columnKey(int columnDensity)
 ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::move(lines))
 {
     m_rows.reserve(m_lines.size());
+    m_values.reserve(m_lines.size() * kColumnCount);
+    m_firstBadCell.reserve(m_lines.size());
     for (std::string& line : m_lines) {
         if (line.size() > kMaxLineLength)
             line.resize(kMaxLineLength);
@@ -171,6 +173,9 @@ ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::mo
         for (int c = 0; c < kColumnCount && row.firstBadCell == kColumnCount; ++c)
             if (row.cells[c].state == CellState::Malformed || row.cells[c].state == CellState::MissingKey)
                 row.firstBadCell = c;
+        for (const Cell& cell : row.cells)
+            m_values.push_back(cell.state == CellState::Value ? cell.value : 0.0);
+        m_firstBadCell.push_back(row.firstBadCell);
         m_rows.push_back(std::move(row));
     }
     // a lookup meets the rows in file order: the first row of a temperature
@@ -191,6 +196,12 @@ ReductionTable::ReductionTable(std::vector<std::string> lines) : m_lines(std::mo
     m_byTemperature.erase(std::unique(m_byTemperature.begin(), m_byTemperature.end(),
                                       [](const RowAt& a, const RowAt& b) { return a.temperature == b.temperature; }),
                           m_byTemperature.end());
+    m_rowAtHalf.assign(kLastIndexedHalf - kFirstIndexedHalf + 1, -1);
+    for (const RowAt& r : m_byTemperature) {
+        const double halves = r.temperature * 2;
+        if (halves >= kFirstIndexedHalf && halves <= kLastIndexedHalf && halves == std::floor(halves))
+            m_rowAtHalf[static_cast<std::size_t>(static_cast<int>(halves) - kFirstIndexedHalf)] = r.row;
+    }
 }
 
 ReductionTable ReductionTable::fromText(std::string_view contents)
@@ -214,7 +225,22 @@ ReductionTable ReductionTable::fromText(std::string_view contents)
     return ReductionTable(std::move(lines));
 }
 
-Result<int> ReductionTable::findRow(double temperatureC) const
+inline Result<int> ReductionTable::findRow(double temperatureC) const
+{
+    // 2 x a temperature is exact: a whole number only on the half-degree grid
+    const double halves = temperatureC * 2;
+    if (halves >= kFirstIndexedHalf && halves <= kLastIndexedHalf && !m_rowAtHalf.empty()) {
+        const int whole = static_cast<int>(halves);
+        if (static_cast<double>(whole) == halves) {
+            const int row = m_rowAtHalf[static_cast<std::size_t>(whole - kFirstIndexedHalf)];
+            if (row >= 0)
+                return row;
+        }
+    }
+    return searchRow(temperatureC);
+}
+
+Result<int> ReductionTable::searchRow(double temperatureC) const
 {
     const auto at = std::lower_bound(m_byTemperature.begin(), m_byTemperature.end(), temperatureC,
                                      [](const RowAt& r, double t) { return r.temperature < t; });
@@ -228,11 +254,19 @@ Result<int> ReductionTable::findRow(double temperatureC) const
 Result<double> ReductionTable::cellValue(int row, int column) const
 {
     const Cell& cell = m_rows[row].cells[column];
-    switch (cell.state) {
-    case CellState::Value:
+    if (cell.state == CellState::Value)
         return cell.value;
-    case CellState::Empty:
+    if (cell.state == CellState::Empty)
         return 0.0;
+    return cellFailure(row, column);
+}
+
+Result<double> ReductionTable::cellFailure(int row, int column) const
+{
+    switch (m_rows[row].cells[column].state) {
+    case CellState::Value:
+    case CellState::Empty:
+        break;
     case CellState::Malformed: {
         const std::string key = columnKey(kFirstColumn + column * kColumnStep);
         const std::string_view value = valueText(m_lines[row]);
@@ -255,23 +289,36 @@ Result<double> ReductionTable::lookupDensity20(double observed, double temperatu
     // readings outside the columns have no value; checked before the cast
     if (!(observed >= kFirstColumn && observed <= kLastColumn))
         return kOutOfTableMark;
-    const int lo = observed == kLastColumn ? kLastColumn - kColumnStep
-                                           : static_cast<int>(std::floor(observed / kColumnStep)) * kColumnStep;
+    // truncation is the floor of a positive reading
+    const int lo =
+        observed == kLastColumn ? kLastColumn - kColumnStep : static_cast<int>(observed / kColumnStep) * kColumnStep;
     const int hi = lo + kColumnStep;
 
-    const Result<double> vlo = cellValue(*row, (lo - kFirstColumn) / kColumnStep);
-    if (!vlo)
-        return vlo;
-    const Result<double> vhi = cellValue(*row, (hi - kFirstColumn) / kColumnStep);
-    if (!vhi)
-        return vhi;
+    const int column = (lo - kFirstColumn) / kColumnStep;
+    // the cells before the row's first bad one are numbers (0 when empty)
+    double vlo = 0;
+    double vhi = 0;
+    if (column + 1 < m_firstBadCell[static_cast<std::size_t>(*row)]) {
+        const double* const cells = &m_values[static_cast<std::size_t>(*row) * kColumnCount];
+        vlo = cells[column];
+        vhi = cells[column + 1];
+    } else {
+        const Result<double> low = cellValue(*row, column);
+        if (!low)
+            return low;
+        const Result<double> high = cellValue(*row, column + 1);
+        if (!high)
+            return high;
+        vlo = *low;
+        vhi = *high;
+    }
 
-    if (*vlo != 0 && *vhi != 0 && lo < observed && observed < hi)
-        return interpolate20(*vlo, *vhi, lo, observed);
-    if (observed == lo && *vlo != 0)
-        return *vlo;
-    if (observed == hi && *vhi != 0)
-        return *vhi;
+    if (vlo != 0 && vhi != 0 && lo < observed && observed < hi)
+        return interpolate20(vlo, vhi, lo, observed);
+    if (observed == lo && vlo != 0)
+        return vlo;
+    if (observed == hi && vhi != 0)
+        return vhi;
     return kOutOfTableMark;
 }
 
@@ -387,6 +434,23 @@ bool loadReductionTable(const std::string& path, ReductionTable& table, MessageS
     return outcome.read();
 }
 
+namespace {
+
+// Where the first decimal takes a temperature on the half-degree grid: 0 to 2
+// down to the whole degree, 3 to 7 to its half, 8 and 9 on to the next whole
+// degree, away from zero. The steps count half degrees.
+enum class GridStep { Whole = 0, Half = 1, NextWhole = 2 };
+constexpr GridStep kGridSteps[10] = {GridStep::Whole,     GridStep::Whole,    GridStep::Whole, GridStep::Half,
+                                     GridStep::Half,      GridStep::Half,     GridStep::Half,  GridStep::Half,
+                                     GridStep::NextWhole, GridStep::NextWhole};
+
+GridStep gridStep(int firstDecimal)
+{
+    return kGridSteps[firstDecimal];
+}
+
+}  // namespace
+
 Result<std::string> roundToHalfDegree(std::string_view typed)
 {
     const char separator = decimalSeparator();
@@ -414,10 +478,14 @@ Result<std::string> roundToHalfDegree(std::string_view typed)
             return invalid();
         d = rest[0] - '0';
     }
-    if (d <= 2)
+    switch (gridStep(d)) {
+    case GridStep::Whole:
         return whole + separator + "0";
-    if (d <= 7)
+    case GridStep::Half:
         return whole + separator + "5";
+    case GridStep::NextWhole:
+        break;
+    }
 
     // 8 or 9: on to the next whole degree, away from zero
     const std::optional<double> value = parseNumber(text);
@@ -430,6 +498,28 @@ Result<std::string> roundToHalfDegree(std::string_view typed)
     if (!integer || !value)
         return invalid();
     return formatPositional(std::trunc(*integer) + (*value > 0 ? 1 : -1));
+}
+
+bool roundToHalfDegreeValue(double temperature, double& onGrid)
+{
+    const double magnitude = std::fabs(temperature);
+    if (!(magnitude < 1e6))
+        return false;
+    const double tenths = magnitude * 10;
+    auto digits = static_cast<std::int64_t>(tenths);
+    const double fraction = tenths - static_cast<double>(digits);
+    if (fraction < 1e-6 || fraction > 1 - 1e-6) {
+        // the shortest text ends in that tenth only if the number is its double
+        const std::int64_t nearest = digits + static_cast<std::int64_t>(fraction >= 0.5);
+        if (magnitude != static_cast<double>(nearest) / 10)
+            return false;
+        digits = nearest;
+    }
+    // by the step's count of half degrees: no branch on the digit
+    const auto halves =
+        static_cast<double>(digits / 10 * 2 + static_cast<int>(gridStep(static_cast<int>(digits % 10))));
+    onGrid = std::copysign(halves * 0.5, temperature);
+    return true;
 }
 
 }  // namespace density

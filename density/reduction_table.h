@@ -79,13 +79,24 @@ private:
     // Index of the first row with the temperature, -1 when none, or the
     // failure met on the way (a row temperature that is not a number).
     Result<int> findRow(double temperatureC) const;
-    Result<double> cellValue(int row, int column) const;  // 0 for an empty cell
+    Result<int> searchRow(double temperatureC) const;       // the same without the index
+    Result<double> cellValue(int row, int column) const;    // 0 for an empty cell
+    Result<double> cellFailure(int row, int column) const;  // of a malformed or missing cell
 
     std::vector<std::string> m_lines;
     std::string m_fileName = kTableFileName;
     std::vector<Row> m_rows;
     // rows by temperature, built once, for lookups without a scan
     std::vector<RowAt> m_byTemperature;
+    // the same for the half degrees the calculators ask for, by index: the
+    // row of 2 x temperature - kFirstIndexedHalf, -1 for none
+    static constexpr int kFirstIndexedHalf = -200;
+    static constexpr int kLastIndexedHalf = 400;
+    std::vector<int> m_rowAtHalf;
+    // the cells' values row after row (0 when not a number), and each row's
+    // first bad cell: what a lookup reads, packed close together
+    std::vector<double> m_values;
+    std::vector<int> m_firstBadCell;
     int m_firstBadRow = 0;  // the first row whose temperature is not a number
 };
 
@@ -128,5 +139,9 @@ bool loadReductionTable(const std::string& path, ReductionTable& table, MessageS
 // 15,3 -> 15,5, 15,8 -> 16, -0,8 -> -1. Only the first decimal counts. A text
 // without the decimal separator stays as it is; one ending in it counts as ,0.
 Result<std::string> roundToHalfDegree(std::string_view temperatureText);
+// The same for a number, as its shortest text is brought: false where the
+// number alone does not tell that text's first decimal for certain (within a
+// millionth of a tenth, unless the number is that tenth's own double).
+bool roundToHalfDegreeValue(double temperature, double& onGrid);
 
 }  // namespace density

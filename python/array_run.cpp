@@ -7,9 +7,9 @@
 #include <limits>
 #include <thread>
 
+#include "calc/number_course.h"
 #include "calc/shown.h"
 #include "density/numeric_text.h"
-#include "quick_course.h"
 #include "text/catalogue.h"
 
 namespace vantorel_python {
@@ -162,19 +162,22 @@ Failures runCourse(calc::Course course, const calc::Choices& choices, const dens
         };
         calc::Inputs in;
         static_cast<calc::Choices&>(in) = choices;
-        // the short way writes the course's one value and its temperature
-        const QuickCourse quick = columns.pressure ? nullptr : quickCourse(course, choices);
-        double* const quickValues =
-            columns.outputs[static_cast<int>(course == calc::Course::Reduce20 ? Column::Density20 : Column::Density15)];
-        double* const quickTemperatures = columns.outputs[static_cast<int>(Column::Temperature)];
-        QuickResult q{};
+        // the course over numbers writes its one value and the temperature
+        const calc::NumberCourse numbers =
+            columns.pressure ? calc::NumberCourse() : calc::numberCourse(course, choices);
+        double* const values = columns.outputs[static_cast<int>(columnOf(numbers.output))];
+        double* const temperatures =
+            numbers.rewritesTemperature ? columns.outputs[static_cast<int>(Column::Temperature)] : nullptr;
         for (std::size_t i = begin; i < end; ++i) {
-            if (quick && quick(columns.inputs[0][i], columns.inputs[1][i], choices, table, q)) {
-                quickValues[i] = q.value;
-                if (quickTemperatures)
-                    quickTemperatures[i] = q.temperature;
-                columns.status[i] = static_cast<std::int8_t>(ExitStatus::Ok);
-                continue;
+            if (numbers.run) {
+                const calc::NumberAnswer a = numbers.run(columns.inputs[0][i], columns.inputs[1][i], choices, table);
+                if (a.status == calc::NumberStatus::Answered) {
+                    values[i] = a.value;
+                    if (temperatures)
+                        temperatures[i] = a.temperature;
+                    columns.status[i] = static_cast<std::int8_t>(ExitStatus::Ok);
+                    continue;
+                }
             }
             elementInputs(course, columns, i, in);
             calc::Outcome o = calc::run(course, in, source);

@@ -7,7 +7,6 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "array_run.h"
+#include "calc/unit_names.h"
 #include "density/numeric_text.h"
 #include "density/reduction_table.h"
 #include "docs.h"
@@ -30,55 +30,37 @@ namespace {
 
 // --- option names, as the command line spells them (any case) ---
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
+// The value of a name the command line takes, or ValueError listing them.
 template <typename T>
-T named(const std::string& option, const std::string& name, const std::vector<std::pair<const char*, T>>& names)
+T named(const char* option, const std::string& name, std::optional<T> (*find)(std::string_view),
+        const std::vector<const char*>& names)
 {
+    if (const std::optional<T> value = find(name))
+        return *value;
     std::string known;
-    for (const auto& [text, value] : names) {
-        if (sameName(name, text))
-            return value;
-        known += known.empty() ? "" : ", ";
-        known += text;
-    }
-    throw py::value_error(option + " takes " + known + ", not '" + name + "'");
+    for (const char* text : names)
+        known += (known.empty() ? "" : ", ") + std::string(text);
+    throw py::value_error(option + std::string(" takes ") + known + ", not '" + name + "'");
 }
 
 density::ProductGroup groupNamed(const std::string& name)
 {
-    using density::ProductGroup;
-    return named<ProductGroup>(
-        "group", name,
-        {{"crude", ProductGroup::Crude}, {"products", ProductGroup::Products}, {"lube", ProductGroup::Lubricating}});
+    return named("group", name, &calc::groupNamed, calc::groupNames());
 }
 
-density::VolumeUnit volumeUnitNamed(const std::string& option, const std::string& name)
+density::VolumeUnit volumeUnitNamed(const char* option, const std::string& name)
 {
-    using density::VolumeUnit;
-    return named<VolumeUnit>(
-        option, name, {{"m3", VolumeUnit::CubicMetre}, {"gal", VolumeUnit::UsGallon}, {"bbl", VolumeUnit::Barrel}});
+    return named(option, name, &calc::volumeUnitNamed, calc::volumeUnitNames());
 }
 
-density::PressureUnit pressureUnitNamed(const std::string& option, const std::string& name)
+density::PressureUnit pressureUnitNamed(const char* option, const std::string& name)
 {
-    using density::PressureUnit;
-    return named<PressureUnit>(option, name,
-                               {{"MPa", PressureUnit::MPa},
-                                {"bar", PressureUnit::Bar},
-                                {"at", PressureUnit::TechnicalAtmosphere},
-                                {"psi", PressureUnit::Psi}});
+    return named(option, name, &calc::pressureUnitNamed, calc::pressureUnitNames());
 }
 
-density::TemperatureUnit temperatureUnitNamed(const std::string& option, const std::string& name)
+density::TemperatureUnit temperatureUnitNamed(const char* option, const std::string& name)
 {
-    using density::TemperatureUnit;
-    return named<TemperatureUnit>(option, name, {{"C", TemperatureUnit::Celsius}, {"F", TemperatureUnit::Fahrenheit}});
+    return named(option, name, &calc::temperatureUnitNamed, calc::temperatureUnitNames());
 }
 
 // --- the reduction table: read once per file and process ---
@@ -314,13 +296,13 @@ py::object convert(const std::string& quantity, const py::object& value, const s
     threads = checkedThreads(threads);
     using vantorel_python::Quantity;
     vantorel_python::Units u{};
-    if (sameName(quantity, "temperature"))
+    if (calc::sameName(quantity, "temperature"))
         u = {Quantity::Temperature, static_cast<int>(temperatureUnitNamed("from_unit", from)),
              static_cast<int>(temperatureUnitNamed("to_unit", to))};
-    else if (sameName(quantity, "volume"))
+    else if (calc::sameName(quantity, "volume"))
         u = {Quantity::Volume, static_cast<int>(volumeUnitNamed("from_unit", from)),
              static_cast<int>(volumeUnitNamed("to_unit", to))};
-    else if (sameName(quantity, "pressure"))
+    else if (calc::sameName(quantity, "pressure"))
         u = {Quantity::Pressure, static_cast<int>(pressureUnitNamed("from_unit", from)),
              static_cast<int>(pressureUnitNamed("to_unit", to))};
     else
@@ -544,9 +526,9 @@ PYBIND11_MODULE(vantorel, m)
     m.def(
         "set_language",
         [](const std::string& language) {
-            if (sameName(language, "ru"))
+            if (calc::sameName(language, "ru"))
                 text::catalogue().fill(text::UiLanguage::Russian);
-            else if (sameName(language, "en"))
+            else if (calc::sameName(language, "en"))
                 text::catalogue().fill(text::UiLanguage::English);
             else
                 throw py::value_error("language takes ru or en, not '" + language + "'");

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <random>
 
 #include "calc/calculators.h"
+#include "calc/number_course.h"
 #include "density/numeric_text.h"
 #include "support/table_fixture.h"
 #include "text/catalogue.h"
@@ -408,6 +411,52 @@ TEST_F(Courses, AMissingTableStopsBeforeTheTemperatureIsRewritten)
     EXPECT_EQ(o.status, Status::CalcFailed);
     EXPECT_FALSE(o.temperature);
     EXPECT_TRUE(o.results.empty());
+}
+
+// The course over numbers answers the common readings, and where it answers,
+// with what the course shows for the same numbers as text.
+TEST_F(Courses, OverNumbersAnswerAsTheCourseDoes)
+{
+    density::ScopedDecimalSeparator sep('.');
+    const auto text = [](double x) {
+        char buffer[32];
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, x).ptr);
+    };
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> reading(450, 1250);
+    std::uniform_real_distribution<double> temperature(-70, 140);
+    for (const Course course : {Course::Reduce20, Course::Reduce15}) {
+        calc::Choices fahrenheit;
+        fahrenheit.temperatureUnit = density::TemperatureUnit::Fahrenheit;
+        EXPECT_EQ(calc::numberCourse(course, fahrenheit).run, nullptr);
+        for (const bool glass : {false, true}) {
+            calc::Choices choices;
+            choices.glass = glass;
+            const calc::NumberCourse numbers = calc::numberCourse(course, choices);
+            ASSERT_NE(numbers.run, nullptr);
+            int answered = 0;
+            for (int i = 0; i < 20000; ++i) {
+                // every other reading typed to one decimal
+                const double scale = i % 2 ? 1e15 : 10;
+                const double d = std::round(reading(rng) * scale) / scale;
+                const double t = std::round(temperature(rng) * scale) / scale;
+                const calc::NumberAnswer a = numbers.run(d, t, choices, &m_table);
+                if (a.status != calc::NumberStatus::Answered)
+                    continue;
+                ++answered;
+                Typed typed{"", text(d), text(t)};
+                typed.glass = glass;
+                const calc::Outcome o = run(course, typed);
+                ASSERT_EQ(o.status, Status::Ok) << d << " " << t;
+                ASSERT_EQ(o.results.size(), 1u);
+                ASSERT_EQ(a.value, density::parseNumber(o.results[0].value).value_or(-1)) << d << " " << t;
+                if (numbers.rewritesTemperature) {
+                    ASSERT_EQ(a.temperature, density::parseNumber(o.temperature.value_or("")).value_or(-1000)) << t;
+                }
+            }
+            EXPECT_GT(answered, 4000);
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -108,6 +109,30 @@ TEST(NumberText, IgnoresTheCLibraryLocale)
     EXPECT_EQ(fahrenheit.value_or(""), "1800000000000032,0");
     EXPECT_EQ(handOver, "1234,5");
     EXPECT_EQ(parsed.value_or(0), 1234.5);
+}
+
+// Readings with two decimals and their neighbouring doubles, shown with one:
+// the shortest decimal rounded, halves away from zero, by integer arithmetic.
+// The number found without the text, where found, is the one it reads.
+TEST(FormatFixed, TenthsOfTwoDecimalReadings)
+{
+    ScopedDecimalSeparator sep('.');
+    for (std::int64_t hundredths = 0; hundredths <= 300000; ++hundredths) {
+        const double reading = static_cast<double>(hundredths) / 100;
+        const double neighbours[] = {std::nextafter(reading, 0.0), reading, std::nextafter(reading, 1e9)};
+        for (const double value : neighbours) {
+            const bool halfBelow = hundredths % 10 == 5 && value < reading;
+            const std::int64_t tenths = halfBelow ? hundredths / 10 : (hundredths + 5) / 10;
+            const std::string expected = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+            const std::optional<std::string> text = density::formatFixed(value, 1);
+            ASSERT_EQ(text.value_or(""), expected) << value;
+            double number = 0;
+            if (density::fixedValue(value, 1, number))
+                ASSERT_EQ(number, density::parseNumber(*text).value_or(-1)) << value;
+            else
+                ASSERT_EQ(hundredths % 10, 5) << "no number away from a tie: " << value;
+        }
+    }
 }
 
 TEST(FormatFixedLimits, RefusesWhatFixedPointCannotHold)

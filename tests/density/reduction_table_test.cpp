@@ -335,6 +335,12 @@ TEST_P(RoundToHalfDegree, MovesOntoTheGrid)
     const density::Result<std::string> r = density::roundToHalfDegree(GetParam().in);
     ASSERT_TRUE(r.ok()) << r.error();
     EXPECT_EQ(*r, GetParam().out);
+    // a number goes where its text goes
+    if (const std::optional<double> number = density::parseNumber(GetParam().in)) {
+        double onGrid = 0;
+        ASSERT_TRUE(density::roundToHalfDegreeValue(*number, onGrid));
+        EXPECT_EQ(onGrid, density::parseNumber(*r).value_or(-1000));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RoundToHalfDegree,
