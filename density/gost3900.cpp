@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "numeric_text.h"
+#include "quantity.h"
 
 namespace density {
 
@@ -104,10 +105,12 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
         return r;
     }
     // the volume counts to the nearest 0,001 m3, as its converted text reads
-    const Result<double> cubicMetres = parsed(convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
-    if (!cubicMetres)
-        return Result<MassResult>::failure(cubicMetres.error());
-    r.mass = *actual * *cubicMetres / 1000;
+    const Result<Mass> mass =
+        massOfVolume(*actual, convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
+    if (!mass)
+        return Result<MassResult>::failure(mass.error());
+    r.massText = mass->text;
+    r.mass = mass->value;
     return r;
 }
 
@@ -128,11 +131,10 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
         sink.show(Message(MsgKey::MsgNoTableRow));
         return r;
     }
-    const Result<double> mass = parsed(massText);
-    if (!mass)
-        return Result<VolumeResult>::failure(mass.error());
-    const double cubicMetres = *mass * 1000 / *actual;
-    r.volumeText = convertVolume(formatHandOver(cubicMetres), VolumeUnit::CubicMetre, volumeUnit, sink);
+    const Result<std::string> volume = volumeOfMass(massText, *actual, volumeUnit, sink);
+    if (!volume)
+        return Result<VolumeResult>::failure(volume.error());
+    r.volumeText = *volume;
     return r;
 }
 

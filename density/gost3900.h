@@ -46,7 +46,8 @@ QuantityStatus tableStatus(double lookedUp);
 
 struct MassResult {
     QuantityStatus status = QuantityStatus::Ok;
-    double mass = 0;           // tonnes
+    std::string massText;      // tonnes as shown, 3 decimals
+    double mass = 0;           // tonnes, the value massText was rounded from
     double actualDensity = 0;  // kg/m3, or kOutOfTableMark
 };
 
@@ -56,15 +57,15 @@ struct VolumeResult {
     double actualDensity = 0;  // kg/m3, or kOutOfTableMark
 };
 
-// Mass in tonnes of a volume at a temperature. The volume is taken to the
-// nearest 0,001 m3 first. With no table row the actual density and the mass
+// Mass in tonnes of a volume at a temperature (massOfVolume). The volume is
+// taken to the nearest 0,001 m3 first. With no table row the actual density and the mass
 // are 0 (status Ok, as the table gives them).
 Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::string_view volumeText,
                                           VolumeUnit volumeUnit, std::string_view density20Text,
                                           std::string_view temperatureText, TemperatureUnit temperatureUnit,
                                           MessageSink& sink);
 
-// Volume of a mass at a temperature, in volumeUnit. With no table row the
+// Volume of a mass at a temperature, in volumeUnit (volumeOfMass). With no table row the
 // division has no density to divide by: status NoRow, reported to the sink.
 Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::string_view massText,
                                             VolumeUnit volumeUnit, std::string_view density20Text,
