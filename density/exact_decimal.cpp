@@ -43,10 +43,14 @@ std::string fixedText(bool negative, WideUnsigned magnitude, int decimals)
     const bool zero = magnitude == 0;
     char reversed[48];
     int count = 0;
-    do {
+    // digits of 128 bits down to what 64 hold, then in 64 bits
+    for (; (magnitude >> 64) != 0; magnitude /= 10)
         reversed[count++] = static_cast<char>('0' + static_cast<int>(magnitude % 10));
-        magnitude /= 10;
-    } while (magnitude != 0 || count <= decimals);
+    std::uint64_t narrow = static_cast<std::uint64_t>(magnitude);
+    do {
+        reversed[count++] = static_cast<char>('0' + static_cast<int>(narrow % 10));
+        narrow /= 10;
+    } while (narrow != 0 || count <= decimals);
     std::string out;
     out.reserve(static_cast<std::size_t>(count) + 2);
     if (negative && !zero)

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "exact_decimal.h"
@@ -31,22 +32,32 @@ int digitCount(std::uint64_t value)
 // digits x 10^exponent, correctly rounded to a double.
 double nearestDouble(bool negative, WideUnsigned digits, int exponent)
 {
+    constexpr std::uint64_t kNineteenDigits = 10000000000000000000u;
     char text[64];
-    char reversed[48];
-    int count = 0;
-    do {
-        reversed[count++] = static_cast<char>('0' + static_cast<int>(digits % 10));
-        digits /= 10;
-    } while (digits != 0);
-    int n = 0;
+    char* p = text;
     if (negative)
-        text[n++] = '-';
-    while (count > 0)
-        text[n++] = reversed[--count];
-    text[n++] = 'e';
-    const auto end = std::to_chars(text + n, text + sizeof text, exponent).ptr;
+        *p++ = '-';
+    if (digits >> 64 == 0) {
+        p = std::to_chars(p, text + sizeof text, static_cast<std::uint64_t>(digits)).ptr;
+    } else {
+        // digits below 10^38: at most 19 above the last 19
+        const std::uint64_t high = static_cast<std::uint64_t>(digits / kNineteenDigits);
+        const std::uint64_t low =
+            static_cast<std::uint64_t>(digits - high * static_cast<WideUnsigned>(kNineteenDigits));
+        p = std::to_chars(p, text + sizeof text, high).ptr;
+        char* const lowStart = p;
+        p = std::to_chars(p, text + sizeof text, low).ptr;
+        const int width = static_cast<int>(p - lowStart);
+        if (width < 19) {  // the zeros that lead the last 19 digits
+            std::memmove(lowStart + (19 - width), lowStart, static_cast<std::size_t>(width));
+            std::memset(lowStart, '0', static_cast<std::size_t>(19 - width));
+            p = lowStart + 19;
+        }
+    }
+    *p++ = 'e';
+    p = std::to_chars(p, text + sizeof text, exponent).ptr;
     double value = 0;
-    std::from_chars(text, end, value);
+    std::from_chars(text, p, value);
     return value;
 }
 
@@ -120,13 +131,15 @@ std::optional<DecimalNumber> exactCubicMetres(const DecimalNumber& mass, const D
 Result<Mass> massOfVolume(double density, std::string_view cubicMetresText)
 {
     const std::optional<DecimalNumber> volume = parseNumberDecimal(cubicMetresText);
-    const std::optional<double> approximate = parseNumber(cubicMetresText);
-    if (!volume || !approximate)
+    if (!volume)
         return Result<Mass>::failure(notANumber(cubicMetresText));
     if (std::isfinite(density)) {
         if (std::optional<Mass> exact = exactMass(shortestDecimal(density), *volume))
             return std::move(*exact);
     }
+    const std::optional<double> approximate = parseNumber(cubicMetresText);
+    if (!approximate)
+        return Result<Mass>::failure(notANumber(cubicMetresText));
     const double value = density * *approximate / 1000;
     std::optional<std::string> text = formatFixed(value, 3);
     return Mass{text ? std::move(*text) : formatHandOver(value), value};
@@ -135,17 +148,19 @@ Result<Mass> massOfVolume(double density, std::string_view cubicMetresText)
 Result<std::string> volumeOfMass(std::string_view massText, double density, VolumeUnit unit, MessageSink& sink)
 {
     const std::optional<DecimalNumber> mass = parseNumberDecimal(massText);
-    const std::optional<double> approximate = parseNumber(massText);
-    if (!mass || !approximate)
+    if (!mass)
         return Result<std::string>::failure(notANumber(massText));
     if (density == 0)
         return Result<std::string>::failure("no density to divide by");
     std::optional<DecimalNumber> cubicMetres;
     if (std::isfinite(density))
         cubicMetres = exactCubicMetres(*mass, shortestDecimal(density));
-    const std::string handOver =
-        cubicMetres ? formatHandOver(*cubicMetres) : formatHandOver(*approximate * 1000 / density);
-    return convertVolume(handOver, VolumeUnit::CubicMetre, unit, sink);
+    if (cubicMetres)
+        return convertVolume(formatHandOver(*cubicMetres), VolumeUnit::CubicMetre, unit, sink);
+    const std::optional<double> approximate = parseNumber(massText);
+    if (!approximate)
+        return Result<std::string>::failure(notANumber(massText));
+    return convertVolume(formatHandOver(*approximate * 1000 / density), VolumeUnit::CubicMetre, unit, sink);
 }
 
 }  // namespace density
