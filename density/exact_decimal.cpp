@@ -38,6 +38,78 @@ WideUnsigned roundedQuotient(WideUnsigned numerator, WideUnsigned denominator)
     return remainder >= denominator - remainder ? quotient + 1 : quotient;
 }
 
+namespace {
+
+int digitCount(WideUnsigned value)
+{
+    // from the bit length, at most one too few
+    const int bits = value >> 64 != 0 ? 128 - __builtin_clzll(static_cast<std::uint64_t>(value >> 64))
+                     : value != 0     ? 64 - __builtin_clzll(static_cast<std::uint64_t>(value))
+                                      : 1;
+    int count = (bits - 1) * 30103 / 100000 + 1;
+    if (count < 39 && value >= static_cast<WideUnsigned>(kPowersOfTen.values[count]))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+namespace {
+
+// floor(numerator x 10^shift / denominator), and whether the rest is half
+// the denominator or more; false where a term would leave 128 bits.
+bool scaledQuotient(WideUnsigned numerator, WideUnsigned denominator, int shift, WideUnsigned& quotient, bool& upper)
+{
+    WideInt power = 1;
+    if (!timesPowerOfTen(power, shift >= 0 ? shift : -shift))
+        return false;
+    const WideUnsigned scale = static_cast<WideUnsigned>(power);
+    WideUnsigned rest = 0;
+    if (shift >= 0) {
+        // whole x 10^shift + (rest x 10^shift) / denominator: no term larger than needed
+        const WideUnsigned whole = numerator / denominator;
+        WideUnsigned head = 0;
+        WideUnsigned tail = 0;
+        if (__builtin_mul_overflow(whole, scale, &head) ||
+            __builtin_mul_overflow(numerator - whole * denominator, scale, &tail))
+            return false;
+        quotient = head + tail / denominator;
+        rest = tail % denominator;
+    } else {
+        if (__builtin_mul_overflow(denominator, scale, &denominator))
+            return false;
+        quotient = numerator / denominator;
+        rest = numerator - quotient * denominator;
+    }
+    upper = rest >= denominator - rest;
+    return true;
+}
+
+}  // namespace
+
+std::optional<Significant> significantQuotient(WideUnsigned numerator, WideUnsigned denominator, int digits)
+{
+    if (denominator == 0)
+        return std::nullopt;
+    if (numerator == 0)
+        return Significant{};
+    const WideUnsigned limit = static_cast<WideUnsigned>(kPowersOfTen.values[digits]);
+    // numerator x 10^shift / denominator lies in [10^(digits-1), 10^(digits+1)) ...
+    int shift = digits - (digitCount(numerator) - digitCount(denominator));
+    WideUnsigned quotient = 0;
+    bool upper = false;
+    if (!scaledQuotient(numerator, denominator, shift, quotient, upper))
+        return std::nullopt;
+    // ... and below 10^digits with one digit fewer where it has one more
+    if (quotient >= limit && !scaledQuotient(numerator, denominator, --shift, quotient, upper))
+        return std::nullopt;
+    if (upper && ++quotient == limit) {
+        quotient /= 10;
+        --shift;
+    }
+    return Significant{static_cast<std::uint64_t>(quotient), -shift};
+}
+
 std::string fixedText(bool negative, WideUnsigned magnitude, int decimals)
 {
     const bool zero = magnitude == 0;

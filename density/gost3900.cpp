@@ -67,7 +67,8 @@ Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view 
 }
 
 Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
-                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink,
+                                     std::optional<Fraction>* exact)
 {
     const Result<double> density20 = parsed(density20Text);
     if (!density20)
@@ -75,7 +76,7 @@ Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_vi
     const Result<double> t = tableTemperature(temperatureText, unit, sink);
     if (!t)
         return t;
-    return table.lookupActualDensity(*density20, *t);
+    return table.lookupActualDensity(*density20, *t, exact);
 }
 
 bool gost3900CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
@@ -95,7 +96,9 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
                                           std::string_view temperatureText, TemperatureUnit temperatureUnit,
                                           MessageSink& sink)
 {
-    const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
+    std::optional<Fraction> exact;
+    const Result<double> actual =
+        gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink, &exact);
     if (!actual)
         return Result<MassResult>::failure(actual.error());
     MassResult r;
@@ -106,7 +109,7 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
     }
     // the volume counts to the nearest 0,001 m3, as its converted text reads
     const Result<Mass> mass =
-        massOfVolume(*actual, convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
+        massOfVolume(Density(*actual, exact), convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
     if (!mass)
         return Result<MassResult>::failure(mass.error());
     r.massText = mass->text;
@@ -119,7 +122,9 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
                                             std::string_view temperatureText, TemperatureUnit temperatureUnit,
                                             MessageSink& sink)
 {
-    const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
+    std::optional<Fraction> exact;
+    const Result<double> actual =
+        gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink, &exact);
     if (!actual)
         return Result<VolumeResult>::failure(actual.error());
     VolumeResult r;
@@ -131,7 +136,7 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
         sink.show(Message(MsgKey::MsgNoTableRow));
         return r;
     }
-    const Result<std::string> volume = volumeOfMass(massText, *actual, volumeUnit, sink);
+    const Result<std::string> volume = volumeOfMass(massText, Density(*actual, exact), volumeUnit, sink);
     if (!volume)
         return Result<VolumeResult>::failure(volume.error());
     r.volumeText = *volume;

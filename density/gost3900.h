@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,9 +26,11 @@ constexpr double kDensity20Max = 1099.8;
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
                                   std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
 
-// Actual density at the temperature from the density at 20 °C.
+// Actual density at the temperature from the density at 20 °C; `exact` as
+// the table's lookup gives it.
 Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
-                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink,
+                                     std::optional<Fraction>* exact = nullptr);
 
 // Range checks on the typed temperature: true when it fails; the message
 // (with its range suffix) has then been shown.

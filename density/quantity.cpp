@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 #include "exact_decimal.h"
@@ -21,39 +20,14 @@ std::string notANumber(std::string_view text)
     return "'" + std::string(text) + "' is not a valid number";
 }
 
-int digitCount(std::uint64_t value)
-{
-    int count = 1;
-    for (; value >= 10; value /= 10)
-        ++count;
-    return count;
-}
-
 // digits x 10^exponent, correctly rounded to a double.
-double nearestDouble(bool negative, WideUnsigned digits, int exponent)
+double nearestDouble(bool negative, std::uint64_t digits, int exponent)
 {
-    constexpr std::uint64_t kNineteenDigits = 10000000000000000000u;
-    char text[64];
+    char text[48];
     char* p = text;
     if (negative)
         *p++ = '-';
-    if (digits >> 64 == 0) {
-        p = std::to_chars(p, text + sizeof text, static_cast<std::uint64_t>(digits)).ptr;
-    } else {
-        // digits below 10^38: at most 19 above the last 19
-        const std::uint64_t high = static_cast<std::uint64_t>(digits / kNineteenDigits);
-        const std::uint64_t low =
-            static_cast<std::uint64_t>(digits - high * static_cast<WideUnsigned>(kNineteenDigits));
-        p = std::to_chars(p, text + sizeof text, high).ptr;
-        char* const lowStart = p;
-        p = std::to_chars(p, text + sizeof text, low).ptr;
-        const int width = static_cast<int>(p - lowStart);
-        if (width < 19) {  // the zeros that lead the last 19 digits
-            std::memmove(lowStart + (19 - width), lowStart, static_cast<std::size_t>(width));
-            std::memset(lowStart, '0', static_cast<std::size_t>(19 - width));
-            p = lowStart + 19;
-        }
-    }
+    p = std::to_chars(p, text + sizeof text, digits).ptr;
     *p++ = 'e';
     p = std::to_chars(p, text + sizeof text, exponent).ptr;
     double value = 0;
@@ -61,106 +35,129 @@ double nearestDouble(bool negative, WideUnsigned digits, int exponent)
     return value;
 }
 
-// The product of the two decimals in thousandths of a tonne, rounded; nothing
-// where it would leave 128 bits or what is written with decimals.
-std::optional<Mass> exactMass(const DecimalNumber& rho, const DecimalNumber& volume)
+// The density as a fraction of magnitudes with its sign: the exact one, or
+// the shortest decimal of the value. Nothing beyond what 128 bits hold.
+struct Magnitudes {
+    bool negative = false;
+    WideUnsigned numerator = 0;
+    WideUnsigned denominator = 1;
+};
+
+std::optional<Magnitudes> magnitudesOf(const Density& density)
+{
+    Magnitudes m;
+    if (density.exact) {
+        const WideInt n = density.exact->numerator;
+        const WideInt d = density.exact->denominator;
+        if (d <= 0)
+            return std::nullopt;
+        m.negative = n < 0;
+        m.numerator = static_cast<WideUnsigned>(n < 0 ? -n : n);
+        m.denominator = static_cast<WideUnsigned>(d);
+        return m;
+    }
+    if (!std::isfinite(density.value))
+        return std::nullopt;
+    const DecimalNumber x = shortestDecimal(density.value);
+    m.negative = x.negative;
+    WideInt scaled = static_cast<WideInt>(x.digits);
+    WideInt divisor = 1;
+    if (x.exponent >= 0 ? !timesPowerOfTen(scaled, x.exponent) : !timesPowerOfTen(divisor, -x.exponent))
+        return std::nullopt;
+    m.numerator = static_cast<WideUnsigned>(scaled);
+    m.denominator = static_cast<WideUnsigned>(divisor);
+    return m;
+}
+
+// a x b, or nothing past 128 bits (the top bit kept free for signed use)
+bool product(WideUnsigned a, WideUnsigned b, WideUnsigned& out)
+{
+    WideInt p = 0;
+    if (__builtin_mul_overflow(static_cast<WideInt>(a), static_cast<WideInt>(b), &p) || a >> 127 || b >> 127)
+        return false;
+    out = static_cast<WideUnsigned>(p);
+    return true;
+}
+
+// density x volume in thousandths of a tonne, rounded, and the value to
+// double precision; nothing where the terms would leave 128 bits or the mass
+// what is written with decimals.
+std::optional<Mass> exactMass(const Magnitudes& rho, const DecimalNumber& volume)
 {
     if (!volume.exact)
         return std::nullopt;
-    // both below 2^64 and the density's shortest digits below 10^17: no overflow
-    const WideUnsigned product = static_cast<WideUnsigned>(rho.digits) * volume.digits;
-    // mass x 1000 = product x 10^power
-    const int power = rho.exponent + volume.exponent;
-    WideUnsigned thousandths = 0;
-    if (power >= 0) {
-        WideInt scaled = static_cast<WideInt>(product);
-        if (!timesPowerOfTen(scaled, power))
-            return std::nullopt;
-        thousandths = static_cast<WideUnsigned>(scaled);
-    } else if (power >= -38) {
-        WideInt divisor = 1;
-        timesPowerOfTen(divisor, -power);
-        thousandths = roundedQuotient(product, static_cast<WideUnsigned>(divisor));
-    }  // else the product is far below half a thousandth
-    if (thousandths >= kLargestThousandths)
+    // mass x 1000 = numerator x volume digits x 10^exponent / denominator
+    WideUnsigned numerator = 0;
+    WideUnsigned denominator = rho.denominator;
+    if (!product(rho.numerator, volume.digits, numerator))
+        return std::nullopt;
+    WideInt power = 1;
+    WideUnsigned& scaled = volume.exponent >= 0 ? numerator : denominator;
+    if (!timesPowerOfTen(power, volume.exponent >= 0 ? volume.exponent : -volume.exponent) ||
+        !product(scaled, static_cast<WideUnsigned>(power), scaled))
+        return std::nullopt;
+    const WideUnsigned thousandths = roundedQuotient(numerator, denominator);
+    WideUnsigned tonnes = 0;
+    if (thousandths >= kLargestThousandths || !product(denominator, 1000, tonnes))
+        return std::nullopt;
+    const std::optional<Significant> value = significantQuotient(numerator, tonnes, 19);
+    if (!value)
         return std::nullopt;
     const bool negative = rho.negative != volume.negative;
-    return Mass{fixedText(negative, thousandths, 3), nearestDouble(negative, product, power - 3)};
+    return Mass{fixedText(negative, thousandths, 3), nearestDouble(negative, value->digits, value->exponent)};
 }
 
 // mass x 1000 / density to 15 significant digits, halves away from zero.
-std::optional<DecimalNumber> exactCubicMetres(const DecimalNumber& mass, const DecimalNumber& rho)
+std::optional<DecimalNumber> exactCubicMetres(const DecimalNumber& mass, const Magnitudes& rho)
 {
-    if (!mass.exact || rho.digits == 0)
+    WideUnsigned numerator = 0;
+    if (!mass.exact || rho.numerator == 0 || !product(mass.digits, rho.denominator, numerator))
         return std::nullopt;
-    DecimalNumber v;
-    v.negative = mass.negative != rho.negative;
-    if (mass.digits == 0)
-        return v;
-    constexpr WideUnsigned kFifteenDigits = 1000000000000000;
-    // digits x 10^shift / rho.digits lies in [10^14, 10^16) ...
-    int shift = 15 - (digitCount(mass.digits) - digitCount(rho.digits));
-    WideInt numerator = 0;
-    WideInt denominator = 0;
-    const auto scale = [&] {
-        numerator = static_cast<WideInt>(mass.digits);
-        denominator = static_cast<WideInt>(rho.digits);
-        return shift >= 0 ? timesPowerOfTen(numerator, shift) : timesPowerOfTen(denominator, -shift);
-    };
-    if (!scale())
+    const std::optional<Significant> v = significantQuotient(numerator, rho.numerator, 15);
+    if (!v)
         return std::nullopt;
-    // ... and in [10^14, 10^15) with one digit fewer where it has 16
-    if (static_cast<WideUnsigned>(numerator / denominator) >= kFifteenDigits) {
-        --shift;
-        if (!scale())
-            return std::nullopt;
-    }
-    WideUnsigned rounded =
-        roundedQuotient(static_cast<WideUnsigned>(numerator), static_cast<WideUnsigned>(denominator));
-    if (rounded == kFifteenDigits) {
-        rounded /= 10;
-        --shift;
-    }
-    v.digits = static_cast<std::uint64_t>(rounded);
-    v.exponent = mass.exponent + 3 - rho.exponent - shift;
-    return v;
+    DecimalNumber out;
+    out.negative = mass.negative != rho.negative && v->digits != 0;
+    out.digits = v->digits;
+    out.exponent = v->exponent + mass.exponent + 3;
+    return out;
 }
 
 }  // namespace
 
-Result<Mass> massOfVolume(double density, std::string_view cubicMetresText)
+Result<Mass> massOfVolume(const Density& density, std::string_view cubicMetresText)
 {
     const std::optional<DecimalNumber> volume = parseNumberDecimal(cubicMetresText);
     if (!volume)
         return Result<Mass>::failure(notANumber(cubicMetresText));
-    if (std::isfinite(density)) {
-        if (std::optional<Mass> exact = exactMass(shortestDecimal(density), *volume))
+    if (const std::optional<Magnitudes> rho = magnitudesOf(density)) {
+        if (std::optional<Mass> exact = exactMass(*rho, *volume))
             return std::move(*exact);
     }
     const std::optional<double> approximate = parseNumber(cubicMetresText);
     if (!approximate)
         return Result<Mass>::failure(notANumber(cubicMetresText));
-    const double value = density * *approximate / 1000;
+    const double value = density.value * *approximate / 1000;
     std::optional<std::string> text = formatFixed(value, 3);
     return Mass{text ? std::move(*text) : formatHandOver(value), value};
 }
 
-Result<std::string> volumeOfMass(std::string_view massText, double density, VolumeUnit unit, MessageSink& sink)
+Result<std::string> volumeOfMass(std::string_view massText, const Density& density, VolumeUnit unit, MessageSink& sink)
 {
     const std::optional<DecimalNumber> mass = parseNumberDecimal(massText);
     if (!mass)
         return Result<std::string>::failure(notANumber(massText));
-    if (density == 0)
+    if (density.value == 0)
         return Result<std::string>::failure("no density to divide by");
     std::optional<DecimalNumber> cubicMetres;
-    if (std::isfinite(density))
-        cubicMetres = exactCubicMetres(*mass, shortestDecimal(density));
+    if (const std::optional<Magnitudes> rho = magnitudesOf(density))
+        cubicMetres = exactCubicMetres(*mass, *rho);
     if (cubicMetres)
         return convertVolume(formatHandOver(*cubicMetres), VolumeUnit::CubicMetre, unit, sink);
     const std::optional<double> approximate = parseNumber(massText);
     if (!approximate)
         return Result<std::string>::failure(notANumber(massText));
-    return convertVolume(formatHandOver(*approximate * 1000 / density), VolumeUnit::CubicMetre, unit, sink);
+    return convertVolume(formatHandOver(*approximate * 1000 / density.value), VolumeUnit::CubicMetre, unit, sink);
 }
 
 }  // namespace density

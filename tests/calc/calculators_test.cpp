@@ -335,6 +335,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {"51169757729,21965635", "850", "30"},
                    {{Output::Volume, "60699593984,840"}, {Output::ActualLine, kLine + "843,0"}},
                    "30"},
+        // 1017,1 kg/m3 exactly, though plain arithmetic on the cells gives 1017,0999...:
+        // 15,2565 t, a half
+        ResultCase{"Mass20_TableDensityAsTheDecimalItIs",
+                   Course::Mass20,
+                   {"15", "1024,1", "30"},
+                   {{Output::Mass, "15,257"}, {Output::ActualLine, kLine + "1017,1"}},
+                   "30"},
         ResultCase{"Mass15_Large",
                    Course::Mass15,
                    {"5793860281,6", "850", "30"},
