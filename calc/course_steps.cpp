@@ -114,6 +114,12 @@ void Steps::result(Output output, std::string text)
     m_out.results.push_back({output, Text{std::nullopt, text}, std::move(text), ok(), m_out.messages.size(), {}});
 }
 
+void Steps::result(Output output, std::string text, double held)
+{
+    result(output, std::move(text));
+    m_out.results.back().held = held;
+}
+
 void Steps::actualLine(double actualDensity)
 {
     const std::optional<std::string> text = density::formatFixed(actualDensity, kDensityDecimals);

@@ -51,6 +51,8 @@ public:
     void clear(Output output) { m_out.cleared.push_back(output); }
     void result(Output output, double value, int decimals);
     void result(Output output, std::string text);
+    // text as computed, and the value it was rounded from
+    void result(Output output, std::string text, double held);
     void actualLine(double actualDensity);
     void word(Output output, density::MsgKey key);
 

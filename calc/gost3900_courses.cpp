@@ -109,7 +109,7 @@ void mass20(Steps& s, const TableSource& source)
     case density::QuantityStatus::Ok:
         break;
     }
-    s.result(Output::Mass, m->mass, 3);
+    s.result(Output::Mass, m->massText, m->mass);
     s.actualLine(m->actualDensity);
 }
 

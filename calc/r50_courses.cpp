@@ -1,7 +1,7 @@
 // The GOST R 50.2.076-2010 calculators: reduction to 15 °C, actual density at
 // a temperature and an excess pressure, volume to mass and mass to volume.
 #include "courses.h"
-#include "density/numeric_text.h"
+#include "density/quantity.h"
 
 namespace calc::detail {
 
@@ -77,16 +77,16 @@ void mass15(Steps& s)
     // the volume counts to the nearest 0,001 m3, as its converted text reads
     const std::string m3 =
         density::convertVolume(s.in().quantity, s.in().volumeUnit, density::VolumeUnit::CubicMetre, s);
-    const std::optional<double> volume = density::parseNumber(m3);
-    if (!volume) {
-        s.report("'" + m3 + "' is not a valid number");
-        return;
-    }
     const std::optional<double> rho =
         s.value(density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s));
     if (!rho)
         return;
-    s.result(Output::Mass, *rho * *volume / 1000, 3);
+    const density::Result<density::Mass> mass = density::massOfVolume(*rho, m3);
+    if (!mass) {
+        s.report(mass.error());
+        return;
+    }
+    s.result(Output::Mass, mass->text, mass->value);
     s.actualLine(*rho);
 }
 
@@ -101,13 +101,13 @@ void volume15(Steps& s)
     const std::size_t quiet = s.out().messages.size();
     const density::Result<double> rho =
         density::r50ActualDensity(s.in().density, s.in().temperature, *p, s.in().group, fahrenheit(s), s);
-    const std::optional<double> mass = density::parseNumber(s.in().quantity);
-    bool good = rho && mass && *rho != 0 && s.out().messages.size() == quiet;
+    bool good = rho && *rho != 0 && s.out().messages.size() == quiet;
     std::string volumeText;
     if (good) {
-        volumeText = density::convertVolume(density::formatHandOver(*mass * 1000 / *rho),
-                                            density::VolumeUnit::CubicMetre, s.in().volumeUnit, s);
-        good = s.out().messages.size() == quiet;
+        density::Result<std::string> volume = density::volumeOfMass(s.in().quantity, *rho, s.in().volumeUnit, s);
+        good = volume && s.out().messages.size() == quiet;
+        if (good)
+            volumeText = *volume;
     }
     if (!good) {
         s.fail(Status::CalcFailed, Message(MsgKey::MsgCalcError));

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "numeric_text.h"
+#include "quantity.h"
 
 namespace density {
 
@@ -57,7 +58,8 @@ Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view 
 }
 
 Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
-                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink,
+                                     std::optional<Fraction>* exact)
 {
     const Result<double> density20 = parsed(density20Text);
     if (!density20)
@@ -65,7 +67,7 @@ Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_vi
     const Result<double> t = tableTemperature(temperatureText, unit, sink);
     if (!t)
         return t;
-    return table.lookupActualDensity(*density20, *t);
+    return table.lookupActualDensity(*density20, *t, exact);
 }
 
 bool gost3900CheckTemperature(std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink)
@@ -85,7 +87,9 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
                                           std::string_view temperatureText, TemperatureUnit temperatureUnit,
                                           MessageSink& sink)
 {
-    const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
+    std::optional<Fraction> exact;
+    const Result<double> actual =
+        gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink, &exact);
     if (!actual)
         return Result<MassResult>::failure(actual.error());
     MassResult r;
@@ -95,10 +99,12 @@ Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::stri
         return r;
     }
     // the volume counts to the nearest 0,001 m3, as its converted text reads
-    const Result<double> cubicMetres = parsed(convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
-    if (!cubicMetres)
-        return Result<MassResult>::failure(cubicMetres.error());
-    r.mass = *actual * *cubicMetres / 1000;
+    const Result<Mass> mass =
+        massOfVolume(Density(*actual, exact), convertVolume(volumeText, volumeUnit, VolumeUnit::CubicMetre, sink));
+    if (!mass)
+        return Result<MassResult>::failure(mass.error());
+    r.massText = mass->text;
+    r.mass = mass->value;
     return r;
 }
 
@@ -107,7 +113,9 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
                                             std::string_view temperatureText, TemperatureUnit temperatureUnit,
                                             MessageSink& sink)
 {
-    const Result<double> actual = gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink);
+    std::optional<Fraction> exact;
+    const Result<double> actual =
+        gost3900ActualDensity(table, density20Text, temperatureText, temperatureUnit, sink, &exact);
     if (!actual)
         return Result<VolumeResult>::failure(actual.error());
     VolumeResult r;
@@ -119,11 +127,10 @@ Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::st
         sink.show(Message(MsgKey::MsgNoTableRow));
         return r;
     }
-    const Result<double> mass = parsed(massText);
-    if (!mass)
-        return Result<VolumeResult>::failure(mass.error());
-    const double cubicMetres = *mass * 1000 / *actual;
-    r.volumeText = convertVolume(formatHandOver(cubicMetres), VolumeUnit::CubicMetre, volumeUnit, sink);
+    const Result<std::string> volume = volumeOfMass(massText, Density(*actual, exact), volumeUnit, sink);
+    if (!volume)
+        return Result<VolumeResult>::failure(volume.error());
+    r.volumeText = *volume;
     return r;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,9 +40,11 @@ constexpr bool admitted(double value, double min, double max)
 Result<double> gost3900ReduceTo20(const ReductionTable& table, std::string_view observedText,
                                   std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
 
-// Actual density at the temperature from the density at 20 °C.
+// Actual density at the temperature from the density at 20 °C; `exact` as
+// the table's lookup gives it.
 Result<double> gost3900ActualDensity(const ReductionTable& table, std::string_view density20Text,
-                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink);
+                                     std::string_view temperatureText, TemperatureUnit unit, MessageSink& sink,
+                                     std::optional<Fraction>* exact = nullptr);
 
 // Range checks on the typed temperature: true when it fails; the message
 // (with its range suffix) has then been shown.
@@ -67,7 +70,8 @@ inline QuantityStatus tableStatus(double lookedUp)
 
 struct MassResult {
     QuantityStatus status = QuantityStatus::Ok;
-    double mass = 0;           // tonnes
+    std::string massText;      // tonnes as shown, 3 decimals
+    double mass = 0;           // tonnes, the value massText was rounded from
     double actualDensity = 0;  // kg/m3, or kOutOfTableMark
 };
 
@@ -77,15 +81,15 @@ struct VolumeResult {
     double actualDensity = 0;  // kg/m3, or kOutOfTableMark
 };
 
-// Mass in tonnes of a volume at a temperature. The volume is taken to the
-// nearest 0,001 m3 first. With no table row the actual density and the mass
+// Mass in tonnes of a volume at a temperature (massOfVolume). The volume is
+// taken to the nearest 0,001 m3 first. With no table row the actual density and the mass
 // are 0 (status Ok, as the table gives them).
 Result<MassResult> gost3900MassFromVolume(const ReductionTable& table, std::string_view volumeText,
                                           VolumeUnit volumeUnit, std::string_view density20Text,
                                           std::string_view temperatureText, TemperatureUnit temperatureUnit,
                                           MessageSink& sink);
 
-// Volume of a mass at a temperature, in volumeUnit. With no table row the
+// Volume of a mass at a temperature, in volumeUnit (volumeOfMass). With no table row the
 // division has no density to divide by: status NoRow, reported to the sink.
 Result<VolumeResult> gost3900VolumeFromMass(const ReductionTable& table, std::string_view massText,
                                             VolumeUnit volumeUnit, std::string_view density20Text,

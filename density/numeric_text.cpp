@@ -14,9 +14,8 @@ namespace {
 char g_separator = ',';
 
 // Powers of ten that double and long double hold exactly.
-constexpr std::array<double, 23> kPow10Double = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<double, 23> kPow10Double = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr std::array<long double, 28> kPow10Extended = {
     1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
     1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
@@ -145,8 +144,7 @@ std::optional<long double> toExtended(std::string_view text, const Scanned& s)
         return std::nullopt;
     if (std::numeric_limits<long double>::digits >= 64 && s.exact && s.exponent10 >= -27 && s.exponent10 <= 27) {
         const long double m = static_cast<long double>(s.mantissa);
-        const long double v =
-            s.exponent10 < 0 ? m / kPow10Extended[-s.exponent10] : m * kPow10Extended[s.exponent10];
+        const long double v = s.exponent10 < 0 ? m / kPow10Extended[-s.exponent10] : m * kPow10Extended[s.exponent10];
         return s.negative ? -v : v;
     }
     return slowConvert<long double>(text, s);
@@ -206,6 +204,23 @@ std::string positional(bool negative, const Digits& d)
         out.append(d.digits + d.point, static_cast<std::size_t>(d.count - d.point));
     }
     return out;
+}
+
+// The hand-over text of shortest or rounded digits.
+std::string handOverLayout(bool negative, const Digits& d)
+{
+    const int exponent = d.point - 1;
+    if (exponent >= 15 || exponent < -5) {
+        std::string out = negative ? "-" : "";
+        out.push_back(d.digits[0]);
+        if (d.count > 1) {
+            out.push_back(g_separator);
+            out.append(d.digits + 1, static_cast<std::size_t>(d.count - 1));
+        }
+        out += "E" + std::to_string(exponent);
+        return out;
+    }
+    return positional(negative, d);
 }
 
 // Away from a rounding boundary the exact value and its shortest decimal
@@ -445,18 +460,35 @@ std::string formatHandOver(double value)
         std::memcpy(d.digits, kLargest, 15);
         d.count = 15;
     }
-    const int exponent = d.point - 1;
-    if (exponent >= 15 || exponent < -5) {
-        std::string out = value < 0 ? "-" : "";
-        out.push_back(d.digits[0]);
-        if (d.count > 1) {
-            out.push_back(g_separator);
-            out.append(d.digits + 1, static_cast<std::size_t>(d.count - 1));
-        }
-        out += "E" + std::to_string(exponent);
-        return out;
-    }
-    return positional(value < 0, d);
+    return handOverLayout(value < 0, d);
+}
+
+std::string formatHandOver(const DecimalNumber& value)
+{
+    if (value.digits == 0)
+        return "0";
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value.digits);
+    Digits d;
+    for (const char* p = buf; p < r.ptr && d.count < 15; ++p)
+        d.digits[d.count++] = *p;
+    d.point = static_cast<int>(r.ptr - buf) + value.exponent;
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+    return handOverLayout(value.negative, d);
+}
+
+DecimalNumber shortestDecimal(double value)
+{
+    DecimalNumber x;
+    x.negative = std::signbit(value);
+    if (value == 0)
+        return x;
+    const Digits d = shortestDigits(std::fabs(value));
+    for (int k = 0; k < d.count; ++k)
+        x.digits = x.digits * 10 + static_cast<unsigned>(d.digits[k] - '0');
+    x.exponent = d.point - d.count;
+    return x;
 }
 
 std::string formatPositional(double value)

@@ -64,6 +64,14 @@ bool fixedValue(double value, int decimals, double& number);
 // number (the largest doubles are cut, not rounded up).
 std::string formatHandOver(double value);
 
+// The hand-over text of a decimal of up to 15 significant digits (more are
+// cut: round first).
+std::string formatHandOver(const DecimalNumber& value);
+
+// The shortest decimal that reads back as the value (finite): 850.7 for the
+// double nearest 850,7.
+DecimalNumber shortestDecimal(double value);
+
 // The shortest decimal that reads back as the value, written out without an
 // exponent (1e-6 gives 0,000001).
 std::string formatPositional(double value);

@@ -113,13 +113,14 @@ double interpolate20(double vlo, double vhi, int lo, double observed)
     return halfOr(wa * kPow10Int[readingDecimals] * kColumnStep + offset * (wb - wa), denominator, plain);
 }
 
-// lo + 10 * (density20 - vlo) / (vhi - vlo), or the half its decimals give.
-double interpolateActual(double vlo, double vhi, int lo, double density20)
+// lo + 10 * (density20 - vlo) / (vhi - vlo), or the half its decimals give;
+// `exact`, when asked for, receives the fraction those decimals give.
+double interpolateActual(double vlo, double vhi, int lo, double density20, std::optional<Fraction>* exact)
 {
     const double plain = lo + kColumnStep * (density20 - vlo) / (vhi - vlo);
     std::int64_t a = 0, b = 0, given = 0;
     int aDecimals = 0, bDecimals = 0, givenDecimals = 0;
-    if (!nearHalf(plain) || !exactDecimal(vlo, a, aDecimals) || !exactDecimal(vhi, b, bDecimals) ||
+    if ((!exact && !nearHalf(plain)) || !exactDecimal(vlo, a, aDecimals) || !exactDecimal(vhi, b, bDecimals) ||
         !exactDecimal(density20, given, givenDecimals))
         return plain;
     // one fraction of integers at the scale of the most decimals
@@ -127,7 +128,11 @@ double interpolateActual(double vlo, double vhi, int lo, double density20)
     a *= kPow10Int[scale - aDecimals];
     b *= kPow10Int[scale - bDecimals];
     given *= kPow10Int[scale - givenDecimals];
-    return halfOr(static_cast<WideInt>(lo) * (b - a) + static_cast<WideInt>(kColumnStep) * (given - a), b - a, plain);
+    const WideInt numerator = static_cast<WideInt>(lo) * (b - a) + static_cast<WideInt>(kColumnStep) * (given - a);
+    const WideInt denominator = b - a;
+    if (exact)
+        *exact = denominator < 0 ? Fraction{-numerator, -denominator} : Fraction{numerator, denominator};
+    return nearHalf(plain) ? halfOr(numerator, denominator, plain) : plain;
 }
 
 }  // namespace
@@ -322,7 +327,8 @@ Result<double> ReductionTable::lookupDensity20(double observed, double temperatu
     return kOutOfTableMark;
 }
 
-Result<double> ReductionTable::lookupActualDensity(double density20, double temperatureC) const
+Result<double> ReductionTable::lookupActualDensity(double density20, double temperatureC,
+                                                   std::optional<Fraction>* exact) const
 {
     const Result<int> row = findRow(temperatureC);
     if (!row)
@@ -344,7 +350,7 @@ Result<double> ReductionTable::lookupActualDensity(double density20, double temp
             // two equal cells: every density between the columns fits; the lower column answers
             if (vhi == vlo)
                 return lo;
-            return interpolateActual(vlo, vhi, lo, density20);
+            return interpolateActual(vlo, vhi, lo, density20, exact);
         }
         vlo = vhi;
     }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exact_decimal.h"
 #include "messages.h"
 #include "result.h"
 
@@ -56,8 +57,12 @@ public:
     // reading and the cells) lies exactly halfway between two tenths, both
     // lookups return that half, so that it prints as one.
     Result<double> lookupDensity20(double observed, double temperatureC) const;
-    // Density at 20 °C to the actual density at the temperature.
-    Result<double> lookupActualDensity(double density20, double temperatureC) const;
+    // Density at 20 °C to the actual density at the temperature. `exact`, when
+    // given, receives the fraction an interpolation stands for (the density
+    // and the cells as the decimals they are written as); it stays empty for
+    // a cell or a column, whose value is its shortest decimal.
+    Result<double> lookupActualDensity(double density20, double temperatureC,
+                                       std::optional<Fraction>* exact = nullptr) const;
 
 private:
     enum class CellState { Value, Empty, Malformed, MissingKey };

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "exact_decimal.h"
 #include "numeric_text.h"
-#include "wide_int.h"
 
 namespace density {
 
@@ -33,23 +33,6 @@ Extended applied(Extended x, const Ratio& ratio)
 
 // Results of 10^18 and beyond are not written.
 constexpr std::int64_t kLargestWritten = 1000000000000000000;
-
-// 10^0 ... 10^38, all that 128 bits hold.
-struct PowersOfTen {
-    WideInt values[39];
-    constexpr PowersOfTen() : values()
-    {
-        values[0] = 1;
-        for (int k = 1; k < 39; ++k)
-            values[k] = values[k - 1] * 10;
-    }
-};
-constexpr PowersOfTen kPowersOfTen;
-
-bool timesPowerOfTen(WideInt& value, int power)
-{
-    return power < 39 && !__builtin_mul_overflow(value, kPowersOfTen.values[power], &value);
-}
 
 // The converted value rounded to `decimals`, halves away from zero, from the
 // typed decimal and the exact ratio: nothing when the text has more digits
@@ -93,25 +76,7 @@ std::optional<std::string> exactConversion(const DecimalNumber& x, const Ratio& 
     }
     if (2 * remainder >= den)
         ++rounded;
-
-    // digits, with at least one before the separator
-    const bool zero = rounded == 0;
-    char reversed[48];
-    int count = 0;
-    do {
-        reversed[count++] = static_cast<char>('0' + static_cast<int>(rounded % 10));
-        rounded /= 10;
-    } while (rounded != 0 || count <= decimals);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(count) + 2);
-    if (negative && !zero)
-        out.push_back('-');
-    for (int k = count - 1; k >= 0; --k) {
-        out.push_back(reversed[k]);
-        if (k == decimals && decimals > 0)
-            out.push_back(decimalSeparator());
-    }
-    return out;
+    return fixedText(negative, rounded, decimals);
 }
 
 // Parses, converts, formats; on any failure shows the message and gives back
