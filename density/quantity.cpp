@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <system_error>
 
 #include "exact_decimal.h"
 #include "numeric_text.h"
@@ -23,11 +24,15 @@ std::string notANumber(std::string_view text)
 // digits x 10^exponent, correctly rounded to a double.
 double nearestDouble(bool negative, std::uint64_t digits, int exponent)
 {
+    // a sign, 20 digits, 'e' and an exponent of at most 11 characters
     char text[48];
     char* p = text;
     if (negative)
         *p++ = '-';
-    p = std::to_chars(p, text + sizeof text, digits).ptr;
+    const std::to_chars_result written = std::to_chars(p, text + sizeof text - 16, digits);
+    if (written.ec != std::errc())
+        return std::nan("");
+    p = written.ptr;
     *p++ = 'e';
     p = std::to_chars(p, text + sizeof text, exponent).ptr;
     double value = 0;

@@ -148,9 +148,10 @@ protected:
     {
         ::mkfifo(name(QStringLiteral("fifo.txt")).constData(), 0600);
         EXPECT_EQ(::symlink("/dev/zero", name(QStringLiteral("zero.txt")).constData()), 0);
-        if (special::makeNullDevice(name(QStringLiteral("null")).toStdString()).empty())
+        if (special::makeNullDevice(name(QStringLiteral("null")).toStdString()).empty()) {
             EXPECT_EQ(::symlink(name(QStringLiteral("null")).constData(), name(QStringLiteral("null.txt")).constData()),
                       0);
+        }
         QDir(folder()).mkdir(QStringLiteral("folder.txt"));
         writeFile(folder() + QStringLiteral("huge.txt"),
                   QByteArray(static_cast<qsizetype>(density::kMaxTableFileSize) + 10, '7'));
