@@ -48,6 +48,8 @@ mkdir -p "$prog"
 cp "$bin/vantorel" "$bin/tablegost3900.txt" "$prog/"
 cp -r "$bin/Help" "$prog/"
 export HOME=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+# the program stays up until it is closed, whoever runs this
+unset VANTOREL_QUIT_AFTER_START
 ini=$prog/settings.ini
 
 # window NAME_REGEX: the id of the program's visible window of that title,
@@ -65,10 +67,12 @@ window() {
     done
 }
 # shown ID: whether the window is on the screen
-shown() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# (xwininfo without an id would wait for a click)
+shown() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 # frame ID: "left top width height" of the window's outer frame, once the
 # window manager has framed it
 frame() {
+    [ -n "$1" ] || { echo "-1 -1 0 0"; return; }
     local extents=""
     for _ in $(seq 50); do
         extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
@@ -96,6 +100,7 @@ start() {
 keys() {
     local id=$1
     shift
+    [ -n "$id" ] || return
     # --sync waits for the activation; a loaded machine gets ten seconds
     timeout 10 xdotool windowactivate --sync "$id" 2>/dev/null
     sleep 0.3
