@@ -52,10 +52,6 @@ int digitCount(WideUnsigned value)
     return count;
 }
 
-}  // namespace
-
-namespace {
-
 // floor(numerator x 10^shift / denominator), and whether the rest is half
 // the denominator or more; false where a term would leave 128 bits.
 bool scaledQuotient(WideUnsigned numerator, WideUnsigned denominator, int shift, WideUnsigned& quotient, bool& upper)

@@ -108,8 +108,7 @@ double interpolate20(double vlo, double vhi, int lo, double observed)
     const WideInt wb = static_cast<WideInt>(b) * kPow10Int[cellDecimals - bDecimals];
     const WideInt offset = reading - static_cast<WideInt>(lo) * kPow10Int[readingDecimals];
     WideInt denominator = 1;
-    for (int k = cellDecimals + readingDecimals + 1; k > 0; --k)
-        denominator *= 10;
+    timesPowerOfTen(denominator, cellDecimals + readingDecimals + 1);  // at most 10^19
     return halfOr(wa * kPow10Int[readingDecimals] * kColumnStep + offset * (wb - wa), denominator, plain);
 }
 
