@@ -1,5 +1,6 @@
 #include "journal_file.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 #include <atomic>
 
@@ -146,7 +148,15 @@ FileOutcome JournalFile::open()
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_lockWait.count()));
     if (!db.open())
         return failure(db.lastError());
+    // SQLite refuses some locks at once rather than through its busy wait
+    // (two copies switching a new file to WAL together): they get the same
+    // wait in all
+    const QDeadlineTimer deadline(m_lockWait);
     FileOutcome outcome = prepare();
+    while (outcome.status == FileStatus::Locked && !deadline.hasExpired()) {
+        QThread::msleep(10);
+        outcome = prepare();
+    }
     if (outcome.status == FileStatus::SetAside) {
         db.close();
         outcome = setAside();
